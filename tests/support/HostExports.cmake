@@ -1,30 +1,9 @@
-# Makes a test executable export the host's BKA_ functions, as the real host's
-# executable does, optionally without some of them. The names come from
-# src/host/HostExports.h, so the plug-in and its test hosts share one list.
+include(${PROJECT_SOURCE_DIR}/cmake/HostExports.cmake)
+
+# Makes a test executable a stand-in host: it exports the host's BKA_
+# functions (optionally without some of them), implemented by the fake host.
 #   tollimer_export_host_functions(<target> [OMIT <field>...])
 function(tollimer_export_host_functions target)
-  cmake_parse_arguments(ARG "" "" "OMIT" ${ARGN})
-  file(READ ${PROJECT_SOURCE_DIR}/src/host/HostExports.h header)
-  string(REGEX MATCHALL "X\\([A-Za-z0-9_]+, *[A-Za-z0-9_]+, *(Required|Optional)\\)" entries "${header}")
-  set(def "EXPORTS\n")
-  foreach(entry IN LISTS entries)
-    string(REGEX REPLACE "^X\\(([A-Za-z0-9_]+), *([A-Za-z0-9_]+),.*" "\\1;\\2" parts "${entry}")
-    list(GET parts 0 field)
-    list(GET parts 1 type)
-    if(field IN_LIST ARG_OMIT)
-      continue()
-    endif()
-    # stdcall names are decorated with their argument bytes.
-    set(bytes 0)
-    if(type STREQUAL "GetWindowHandlesFn")
-      set(bytes 16)
-    endif()
-    string(APPEND def "  BKA_${field} = BKA_${field}@${bytes}\n")
-  endforeach()
-  set(def_file ${CMAKE_CURRENT_BINARY_DIR}/${target}.def)
-  file(CONFIGURE OUTPUT ${def_file} CONTENT "${def}")
-  # An executable's .def file goes to the linker directly.
-  target_link_options(${target} PRIVATE ${def_file})
-  set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS ${def_file})
+  tollimer_export_host_names(${target} ${ARGN})
   target_link_libraries(${target} PRIVATE tollimer_fake_host)
 endfunction()
