@@ -1,0 +1,28 @@
+#pragma once
+// The demo's output: UTF-8 text on standard output, each line written at
+// once, timeline lines stamped with the time since the plug-in was started.
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+// Text in the given code page (932 for Shift-JIS) as UTF-8; the bytes up to
+// the first NUL. Bytes the code page cannot map come out as U+FFFD.
+std::string CodePageToUtf8(std::string_view text, UINT codePage);
+
+class Timeline {
+ public:
+  Timeline();
+  // Writes text as it is; lines end with "\n".
+  void Print(std::string_view text);
+  // "[  15.003 s] minute 3   text": one line of the timeline.
+  void Event(std::string_view label, std::string_view text);
+  // Sets time 0 to now.
+  void Restart();
+  long long ElapsedMicroseconds() const;
+
+ private:
+  HANDLE output_;
+  LARGE_INTEGER frequency_{};
+  LARGE_INTEGER start_{};
+};

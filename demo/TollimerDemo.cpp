@@ -1,0 +1,169 @@
+// TollimerDemo: a small stand-in for the mail client that loads Tollimer.dll
+// the way the mail client loads its plug-ins and drives it on an accelerated
+// clock, printing a timeline of what the plug-in does to the host.
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "DemoHost.h"
+#include "DemoOptions.h"
+#include "PluginLibrary.h"
+#include "Timeline.h"
+
+namespace {
+
+std::string ModuleDirectory() {
+  char path[MAX_PATH] = {};
+  const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+  std::string directory(path, length);
+  const auto slash = directory.find_last_of("\\/");
+  return slash == std::string::npos ? "." : directory.substr(0, slash);
+}
+
+std::string FullPath(const std::string& path) {
+  char full[MAX_PATH] = {};
+  const DWORD length = GetFullPathNameA(path.c_str(), MAX_PATH, full, nullptr);
+  return length == 0 || length >= MAX_PATH ? path : std::string(full, length);
+}
+
+// The settings lines as the user wrote them, without blank and comment lines;
+// empty when there is no file.
+std::vector<std::string> SettingsLines(const std::string& path) {
+  std::vector<std::string> lines;
+  const HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return lines;
+  std::string content;
+  char buffer[4096];
+  DWORD read = 0;
+  while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0) content.append(buffer, read);
+  CloseHandle(file);
+
+  std::size_t begin = 0;
+  while (begin < content.size()) {
+    std::size_t end = content.find_first_of("\r\n", begin);
+    if (end == std::string::npos) end = content.size();
+    std::string_view line(content.data() + begin, end - begin);
+    while (!line.empty() && static_cast<unsigned char>(line.front()) <= ' ') line.remove_prefix(1);
+    while (!line.empty() && static_cast<unsigned char>(line.back()) <= ' ') line.remove_suffix(1);
+    if (!line.empty() && line.front() != ';') lines.push_back(CodePageToUtf8(line, CP_ACP));
+    begin = end + 1;
+  }
+  return lines;
+}
+
+void PrintInformation(Timeline& timeline, PluginLibrary& plugin) {
+  PluginInfoRecord record{};
+  plugin.OnPlugInInfo(&record);
+  auto field = [](const char* text, std::size_t width) {
+    return CodePageToUtf8(std::string_view(text, strnlen(text, width)), 932);
+  };
+  timeline.Print("plug-in information (BKC_OnPlugInInfo):\n");
+  timeline.Print("  name:        " + field(record.name, sizeof record.name) + "\n");
+  timeline.Print("  vendor:      " + field(record.vendor, sizeof record.vendor) + "\n");
+  timeline.Print("  version:     " + field(record.version, sizeof record.version) + "\n");
+  timeline.Print("  description: " + field(record.description, sizeof record.description) + "\n");
+}
+
+// Dispatches this thread's messages, the plug-in's timer among them, until
+// `deadline` (microseconds on the timeline) or until `done` says so.
+template <typename Done>
+void RunMessageLoopUntil(const Timeline& timeline, long long deadline, Done done) {
+  for (;;) {
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&message);
+      DispatchMessageA(&message);
+    }
+    if (done()) return;
+    const long long left = deadline - timeline.ElapsedMicroseconds();
+    if (left <= 0) return;
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>((left + 999) / 1000), QS_ALLINPUT);
+  }
+}
+
+int Run(const DemoOptions& options) {
+  Timeline timeline;
+  const std::string pluginDir = FullPath(options.pluginDir.empty() ? ModuleDirectory() + "\\PlugIns" : options.pluginDir);
+  const std::string pluginPath = pluginDir + "\\Tollimer.dll";
+  const std::string settingsPath = pluginDir + "\\Tollimer.ini";
+
+  if (!options.iniPath.empty() && !CopyFileA(options.iniPath.c_str(), settingsPath.c_str(), FALSE)) {
+    timeline.Print("demo: could not copy " + options.iniPath + " to " + settingsPath + " (" +
+                   DescribeError(GetLastError()) + ")\n");
+    return 1;
+  }
+
+  timeline.Print(std::string("Tollimer demo host: a stand-in for the mail client, version ") + DemoHostVersion +
+                 (options.failVersion ? " (told to answer BKA_GetVersion with null)" : "") + "\n");
+  timeline.Print("plug-in:  " + pluginPath + "\n");
+  const std::vector<std::string> settings = SettingsLines(settingsPath);
+  timeline.Print("settings: " + settingsPath + (settings.empty() ? " (none: the plug-in's defaults apply)\n" : "\n"));
+  for (const std::string& line : settings) timeline.Print("            " + line + "\n");
+  std::string clock = "clock:    1 minute = " + std::to_string(options.minuteMs) + " ms, " +
+                      std::to_string(options.minutes) + " minutes";
+  if (options.notGrayedMinutes > 0) {
+    clock += "; host busy (item 32977 not grayed) for the first " + std::to_string(options.notGrayedMinutes) +
+             " minutes";
+  }
+  timeline.Print(clock + "\n\n");
+
+  DemoHost host(timeline, options.notGrayedMinutes, options.failVersion);
+  if (!host.CreateMainWindow()) {
+    timeline.Print("demo: could not create the main window (" + DescribeError(GetLastError()) + ")\n");
+    return 1;
+  }
+
+  PluginLibrary plugin;
+  if (!plugin.Load(pluginPath)) {
+    timeline.Print("demo: " + plugin.Error() + "\n");
+    return 1;
+  }
+  PrintInformation(timeline, plugin);
+  timeline.Print("\n");
+
+  timeline.Restart();
+  timeline.Event("host", std::string("BKC_OnStart; IMAP connection online; item 32977 ") +
+                             (host.ProbeItemIsGrayed() ? "grayed" : "not grayed"));
+  plugin.OnStart();
+
+  const long long minuteUs = static_cast<long long>(options.minuteMs) * 1000;
+  TickOutcome last = TickOutcome::Counted;
+  for (int minute = 1; minute <= options.minutes; ++minute) {
+    RunMessageLoopUntil(timeline, minute * minuteUs, [] { return false; });
+    host.BeginMinute(minute);
+    plugin.OnEveryMinute();
+    last = host.EndMinute();
+  }
+  // A toggle on the last minute leaves the plug-in's follow-up pending: give
+  // it up to one more minute before the host closes.
+  if (last == TickOutcome::Toggled) {
+    const int probesBefore = host.Counts().followUpProbes;
+    RunMessageLoopUntil(timeline, (options.minutes + 1) * minuteUs,
+                        [&] { return host.Counts().followUpProbes > probesBefore; });
+  }
+
+  timeline.Event("host", "BKC_OnExit; FreeLibrary");
+  plugin.OnExit();
+  plugin.Unload();
+  timeline.Print("\nsummary: " + SummaryText(host.Counts()) + "\n");
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::vector<std::string_view> arguments(argv + 1, argv + argc);
+  const ParsedOptions parsed = ParseDemoOptions(arguments);
+  if (!parsed.options) {
+    Timeline().Print("TollimerDemo: " + parsed.error + " (--help lists the options)\n");
+    return 2;
+  }
+  if (parsed.options->help) {
+    Timeline().Print(DemoUsage);
+    return 0;
+  }
+  return Run(*parsed.options);
+}
