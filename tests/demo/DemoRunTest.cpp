@@ -1,0 +1,254 @@
+// TollimerDemo.exe run as a child process against the real Tollimer.dll, on
+// a fast clock: what it prints is what the plug-in did to the host.
+// Runs in the demo's layout folder (TollimerDemo.exe, PlugIns\Tollimer.dll).
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <optional>
+#include <regex>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct DemoRun {
+  DWORD exitCode = 0;
+  std::string output;
+  std::vector<std::string> lines;
+};
+
+// One line of the timeline: "[   3.001 s] minute 3   toggled".
+struct TimelineEvent {
+  int milliseconds;
+  std::string text;  // the label column and the text
+};
+
+std::vector<TimelineEvent> EventsOf(const DemoRun& run) {
+  std::vector<TimelineEvent> events;
+  const std::regex pattern(R"(\[ *([0-9]+)\.([0-9]{3}) s\] (.*))");
+  for (const std::string& line : run.lines) {
+    std::smatch match;
+    if (std::regex_match(line, match, pattern)) {
+      events.push_back({std::stoi(match[1]) * 1000 + std::stoi(match[2]), match[3]});
+    }
+  }
+  return events;
+}
+
+std::vector<std::string> TextsOf(const std::vector<TimelineEvent>& events) {
+  std::vector<std::string> texts;
+  for (const TimelineEvent& event : events) texts.push_back(event.text);
+  return texts;
+}
+
+// The first line that starts with `prefix`, without the prefix.
+std::optional<std::string> LineAfter(const DemoRun& run, const std::string& prefix) {
+  for (const std::string& line : run.lines) {
+    if (line.rfind(prefix, 0) == 0) return line.substr(prefix.size());
+  }
+  return std::nullopt;
+}
+
+void WriteFileText(const std::string& path, const std::string& text) {
+  const HANDLE file =
+      CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(file, INVALID_HANDLE_VALUE) << path;
+  DWORD written = 0;
+  WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+  CloseHandle(file);
+}
+
+class DemoRunTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    static int serial = 0;
+    pluginDir_ = std::string(temp) + "tollimer-demo-" + std::to_string(GetCurrentProcessId()) + "-" +
+                 std::to_string(++serial);
+    ASSERT_TRUE(CreateDirectoryA(pluginDir_.c_str(), nullptr)) << pluginDir_;
+    ASSERT_TRUE(CopyFileA("PlugIns\\Tollimer.dll", (pluginDir_ + "\\Tollimer.dll").c_str(), FALSE))
+        << "run in the demo's layout folder, after the build";
+  }
+  void TearDown() override {
+    for (const char* name : {"Tollimer.dll", "Tollimer.ini", "other.ini"}) DeleteFileA((pluginDir_ + "\\" + name).c_str());
+    RemoveDirectoryA(pluginDir_.c_str());
+  }
+
+  void WriteSettings(const std::string& text) { WriteFileText(pluginDir_ + "\\Tollimer.ini", text); }
+
+  // Runs the demo with --plugin-dir set to this case's folder.
+  DemoRun Run(const std::string& arguments) {
+    DemoRun run;
+    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+    HANDLE readEnd = nullptr;
+    HANDLE writeEnd = nullptr;
+    if (!CreatePipe(&readEnd, &writeEnd, &inherit, 0)) {
+      ADD_FAILURE() << "CreatePipe failed";
+      return run;
+    }
+    SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
+
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    startup.hStdOutput = writeEnd;
+    startup.hStdError = writeEnd;
+    std::string commandLine = "TollimerDemo.exe --plugin-dir \"" + pluginDir_ + "\" " + arguments;
+    PROCESS_INFORMATION process{};
+    const BOOL started = CreateProcessA("TollimerDemo.exe", commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr,
+                                        nullptr, &startup, &process);
+    CloseHandle(writeEnd);
+    if (!started) {
+      CloseHandle(readEnd);
+      ADD_FAILURE() << "could not start TollimerDemo.exe, error " << GetLastError();
+      return run;
+    }
+    char buffer[4096];
+    DWORD read = 0;
+    while (ReadFile(readEnd, buffer, sizeof buffer, &read, nullptr) && read > 0) run.output.append(buffer, read);
+    CloseHandle(readEnd);
+    WaitForSingleObject(process.hProcess, 60'000);
+    GetExitCodeProcess(process.hProcess, &run.exitCode);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+
+    std::istringstream stream(run.output);
+    for (std::string line; std::getline(stream, line);) {
+      if (!line.empty() && line.back() == '\r') line.pop_back();
+      run.lines.push_back(line);
+    }
+    return run;
+  }
+
+  std::string pluginDir_;
+};
+
+TEST_F(DemoRunTest, CountsThenTogglesEveryMinuteWithAFollowUp) {
+  WriteSettings("[Env]\r\nInterbalMinute=2\r\nConnectWaitMilliSecond=300\r\n");
+  const DemoRun run = Run("--minute-ms 1000 --minutes 4");
+  ASSERT_EQ(run.exitCode, 0u) << run.output;
+
+  const std::vector<TimelineEvent> events = EventsOf(run);
+  const std::vector<std::string> expected = {
+      "host       BKC_OnStart; IMAP connection online; item 32977 grayed",
+      "minute 1   counted: the plug-in did not look at the menu",
+      "minute 2   counted: the plug-in did not look at the menu",
+      "minute 3   probe of item 32977: grayed",
+      "minute 3   command 10503: IMAP connection online -> offline",
+      "minute 3   toggled",
+      "follow-up  probe of item 32977: grayed",
+      "follow-up  command 10503: IMAP connection offline -> online; the host checks the server anew",
+      "minute 4   probe of item 32977: grayed",
+      "minute 4   command 10503: IMAP connection online -> offline",
+      "minute 4   toggled",
+      "follow-up  probe of item 32977: grayed",
+      "follow-up  command 10503: IMAP connection offline -> online; the host checks the server anew",
+      "host       BKC_OnExit; FreeLibrary",
+  };
+  ASSERT_EQ(TextsOf(events), expected) << run.output;
+  EXPECT_EQ(LineAfter(run, "summary: "),
+            "4 minutes: 2 counted, 0 skipped, 2 toggled; 4 commands; 2 follow-up probes, 2 follow-up toggles; "
+            "IMAP connection online");
+
+  // Minute k comes k minutes after the start; each follow-up about
+  // ConnectWaitMilliSecond after its toggle.
+  EXPECT_GE(events[1].milliseconds, 1000);
+  EXPECT_GE(events[3].milliseconds, 3000);
+  for (const std::size_t toggle : {4u, 9u}) {
+    const int wait = events[toggle + 3].milliseconds - events[toggle].milliseconds;
+    EXPECT_GE(wait, 280) << events[toggle].text;
+    EXPECT_LT(wait, 950) << events[toggle].text;
+  }
+}
+
+TEST_F(DemoRunTest, TickWhileTheProbeItemIsNotGrayedSendsNothing) {
+  WriteSettings("[Env]\r\nInterbalMinute=0\r\nConnectWaitMilliSecond=200\r\n");
+  const DemoRun run = Run("--minute-ms 600 --minutes 2 --not-grayed-minutes 1");
+  ASSERT_EQ(run.exitCode, 0u) << run.output;
+  const std::vector<std::string> expected = {
+      "host       BKC_OnStart; IMAP connection online; item 32977 not grayed",
+      "minute 1   probe of item 32977: not grayed",
+      "minute 1   skipped: item not grayed, nothing sent",
+      "minute 2   host idle again: item 32977 grayed",
+      "minute 2   probe of item 32977: grayed",
+      "minute 2   command 10503: IMAP connection online -> offline",
+      "minute 2   toggled",
+      "follow-up  probe of item 32977: grayed",
+      "follow-up  command 10503: IMAP connection offline -> online; the host checks the server anew",
+      "host       BKC_OnExit; FreeLibrary",
+  };
+  EXPECT_EQ(TextsOf(EventsOf(run)), expected) << run.output;
+  EXPECT_EQ(LineAfter(run, "summary: "),
+            "2 minutes: 0 counted, 1 skipped, 1 toggled; 2 commands; 1 follow-up probes, 1 follow-up toggles; "
+            "IMAP connection online");
+}
+
+TEST_F(DemoRunTest, WithoutASettingsFileTheDefaultTenMinutesAreCounted) {
+  const DemoRun run = Run("--minute-ms 200 --minutes 3");
+  ASSERT_EQ(run.exitCode, 0u) << run.output;
+  EXPECT_NE(run.output.find("Tollimer.ini (none: the plug-in's defaults apply)"), std::string::npos) << run.output;
+  EXPECT_EQ(LineAfter(run, "summary: "),
+            "3 minutes: 3 counted, 0 skipped, 0 toggled; 0 commands; 0 follow-up probes, 0 follow-up toggles; "
+            "IMAP connection online");
+}
+
+TEST_F(DemoRunTest, IniOptionPutsTheGivenSettingsBesideThePlugIn) {
+  const std::string other = pluginDir_ + "\\other.ini";
+  WriteFileText(other, "[Env]\nInterbalMinute=0\nConnectWaitMilliSecond=100\n");
+  const DemoRun run = Run("--ini \"" + other + "\" --minute-ms 400 --minutes 1");
+  ASSERT_EQ(run.exitCode, 0u) << run.output;
+  EXPECT_EQ(LineAfter(run, "            InterbalMinute="), "0") << run.output;
+  const std::vector<std::string> texts = TextsOf(EventsOf(run));
+  EXPECT_NE(std::find(texts.begin(), texts.end(), "minute 1   toggled"), texts.end()) << run.output;
+  EXPECT_EQ(LineAfter(run, "summary: "),
+            "1 minutes: 0 counted, 0 skipped, 1 toggled; 2 commands; 1 follow-up probes, 1 follow-up toggles; "
+            "IMAP connection online");
+}
+
+TEST_F(DemoRunTest, ShowsThePlugInInformationWithTheJapaneseDescriptionInUtf8) {
+  const DemoRun run = Run("--minute-ms 100 --minutes 0");
+  ASSERT_EQ(run.exitCode, 0u) << run.output;
+  EXPECT_EQ(LineAfter(run, "  name:        "), "Tollimer");
+  EXPECT_EQ(LineAfter(run, "  version:     "), "1.0");
+  const auto vendor = LineAfter(run, "  vendor:      ");
+  ASSERT_TRUE(vendor.has_value()) << run.output;
+  EXPECT_FALSE(vendor->empty());
+
+  const auto description = LineAfter(run, "  description: ");
+  ASSERT_TRUE(description.has_value()) << run.output;
+  const int length = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, description->data(),
+                                         static_cast<int>(description->size()), nullptr, 0);
+  ASSERT_GT(length, 0) << "not UTF-8: " << *description;
+  std::wstring wide(static_cast<std::size_t>(length), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, description->data(), static_cast<int>(description->size()), wide.data(), length);
+  int japanese = 0;
+  for (const wchar_t c : wide) {
+    EXPECT_NE(c, L'\xFFFD') << "a byte that Shift-JIS does not map";
+    // Hiragana, katakana and the common ideographs.
+    if ((c >= 0x3040 && c <= 0x30FF) || (c >= 0x4E00 && c <= 0x9FFF)) ++japanese;
+  }
+  EXPECT_GE(japanese, 10) << *description;
+}
+
+TEST_F(DemoRunTest, HostWhoseGetVersionAnswersNullIsRefused) {
+  const DemoRun run = Run("--fail-version --minute-ms 100 --minutes 1");
+  EXPECT_EQ(run.exitCode, 1u);
+  EXPECT_TRUE(LineAfter(run, "demo: the plug-in refused to load (error 1114").has_value()) << run.output;
+  EXPECT_EQ(run.output.find("BKC_"), std::string::npos) << run.output;
+}
+
+TEST_F(DemoRunTest, MissingPlugInIsReportedAsNotFound) {
+  DeleteFileA((pluginDir_ + "\\Tollimer.dll").c_str());
+  const DemoRun run = Run("--minute-ms 100 --minutes 1");
+  EXPECT_EQ(run.exitCode, 1u);
+  const auto error = LineAfter(run, "demo: could not load ");
+  ASSERT_TRUE(error.has_value()) << run.output;
+  EXPECT_NE(error->find("Tollimer.dll (error 126"), std::string::npos) << *error;
+}
+
+}  // namespace
