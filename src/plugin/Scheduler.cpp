@@ -1,6 +1,6 @@
 #include "Scheduler.h"
 
-#include "LoadSettingsFile.h"
+#include "SettingsLoad.h"
 #include "ServerToggle.h"
 
 std::int32_t MinuteCount = 0;
