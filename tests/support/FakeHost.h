@@ -19,6 +19,9 @@ struct State {
   int getWindowHandlesCalls = 0;
   // Where the last call was asked to write the other three handles.
   HWND* lastOtherSlots[3] = {};
+
+  // Calls of the exports the plug-in must never call.
+  int otherCalls = 0;
 };
 
 State& Host();

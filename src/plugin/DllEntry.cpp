@@ -1,0 +1,56 @@
+// Library load and unload. Everything here runs inside the loader's
+// notification, on whatever thread the platform delivers it on.
+#include <windows.h>
+
+#include <new>
+#include <string_view>
+
+#include "BeckyAPI.h"
+#include "Scheduler.h"
+#include "SettingsPath.h"
+
+namespace {
+
+// Makes HostApi and binds the host. False refuses the load; the host then
+// never calls the plug-in.
+bool InitializePlugin(HINSTANCE library) {
+  // The process heap, not operator new: an allocation failure must end in
+  // a refused load, never in an exception inside the host's loader.
+  void* storage = HeapAlloc(GetProcessHeap(), 0, sizeof(TBeckyAPI));
+  if (storage == nullptr) return false;
+  HostApi = new (storage) TBeckyAPI;
+  if (!HostApi->BindHost()) return false;
+
+  // The settings file lies beside this library, under its name.
+  char libraryPath[MAX_PATH] = {};
+  const DWORD length = GetModuleFileNameA(library, libraryPath, MAX_PATH);
+  // A full buffer means a truncated path, which names some other file: read
+  // no settings file at all then, and run on the defaults.
+  if (length < MAX_PATH) DeriveSettingsPath(std::string_view(libraryPath, length), SettingsPath);
+  return true;
+}
+
+// Called at unload and after a refused load. Calls no host function.
+void FinalizePlugin() {
+  SchedulerExit();
+  if (HostApi == nullptr) return;
+  HostApi->~TBeckyAPI();
+  HeapFree(GetProcessHeap(), 0, HostApi);
+  HostApi = nullptr;
+}
+
+}  // namespace
+
+extern "C" BOOL WINAPI DllMain(HINSTANCE library, DWORD reason, LPVOID reserved) {
+  switch (reason) {
+    case DLL_PROCESS_ATTACH:
+      return InitializePlugin(library) ? TRUE : FALSE;
+    case DLL_PROCESS_DETACH:
+      // At process exit (reserved non-null) other threads are gone and the
+      // heap is about to be, so there is nothing worth tidying.
+      if (reserved == nullptr) FinalizePlugin();
+      return TRUE;
+    default:  // thread attach and detach: nothing of the plug-in's own
+      return TRUE;
+  }
+}

@@ -1,0 +1,61 @@
+#include "Scheduler.h"
+
+#include "SettingsLoad.h"
+#include "ServerToggle.h"
+
+std::int32_t MinuteCount = 0;
+std::int32_t IntervalMinutes = 0;
+std::int32_t ConnectWaitMs = 0;
+UINT_PTR ToggleTimerId = 0;
+SettingsPathBuffer SettingsPath{};
+
+namespace {
+
+void CancelFollowUp() {
+  if (ToggleTimerId == 0) return;
+  KillTimer(nullptr, ToggleTimerId);
+  ToggleTimerId = 0;
+}
+
+}  // namespace
+
+void SchedulerStart() {
+  // A follow-up armed before this start would otherwise be forgotten, and
+  // a forgotten thread timer fires for ever.
+  CancelFollowUp();
+  MinuteCount = 0;
+
+  const SettingsLoad settings = LoadSettingsFile(SettingsPath.data());
+  if (settings.OpenFailed()) {
+    // The file is there but locked or unreadable: keep the settings of the
+    // last start and say why only to a debugger.
+    OutputDebugStringA(settings.OpenErrorMessage());
+    return;
+  }
+  // The key really is spelled "InterbalMinute"; users' files have it so.
+  IntervalMinutes = settings.File().LookupInteger("Env", "InterbalMinute", 10);
+  ConnectWaitMs = settings.File().LookupInteger("Env", "ConnectWaitMilliSecond", 1000);
+}
+
+void SchedulerTick() {
+  // The first IntervalMinutes ticks after start are only counted; every
+  // later tick toggles.
+  if (MinuteCount < IntervalMinutes) {
+    ++MinuteCount;
+    return;
+  }
+  if (!ToggleImapServer()) return;
+
+  CancelFollowUp();
+  ToggleTimerId = SetTimer(nullptr, 0, static_cast<UINT>(ConnectWaitMs), ReconnectTimerProc);
+}
+
+void CALLBACK ReconnectTimerProc(HWND, UINT, UINT_PTR timerId, DWORD) {
+  // Cancel before toggling: the host may pump messages while it handles the
+  // command, and the timer must not fire a second time meanwhile.
+  KillTimer(nullptr, timerId);
+  if (timerId == ToggleTimerId) ToggleTimerId = 0;
+  ToggleImapServer();
+}
+
+void SchedulerExit() { CancelFollowUp(); }

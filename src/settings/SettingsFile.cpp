@@ -1,0 +1,118 @@
+#include "SettingsFile.h"
+
+#include "SettingsInteger.h"
+
+namespace {
+
+std::string_view UpToFirstNul(std::string_view bytes) {
+  const std::size_t nul = bytes.find('\0');
+  return nul == std::string_view::npos ? bytes : std::string_view(bytes.data(), nul);
+}
+
+bool IsTrimmed(char c) { return static_cast<unsigned char>(c) <= 32; }
+
+std::string_view Trim(std::string_view text) {
+  while (!text.empty() && IsTrimmed(text.front())) text.remove_prefix(1);
+  while (!text.empty() && IsTrimmed(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+// Takes the next line off the front of `rest`, without its line end. False
+// when nothing is left.
+bool TakeLine(std::string_view& rest, std::string_view& line) {
+  if (rest.empty()) return false;
+  const char* const begin = rest.data();
+  const char* const end = begin + rest.size();
+  const char* p = begin;
+  while (p != end && *p != '\n' && *p != '\r') ++p;
+  line = std::string_view(begin, static_cast<std::size_t>(p - begin));
+  if (p != end) {
+    // CR LF is one line end; LF CR is two, with an empty line between.
+    const bool crlf = *p == '\r' && p + 1 != end && p[1] == '\n';
+    p += crlf ? 2 : 1;
+  }
+  rest.remove_prefix(static_cast<std::size_t>(p - begin));
+  return true;
+}
+
+// The name inside a section header, or false when the trimmed line is none.
+bool ReadHeader(std::string_view trimmed, std::string_view& name) {
+  if (trimmed.size() < 2 || trimmed.front() != '[' || trimmed.back() != ']') return false;
+  trimmed.remove_prefix(1);
+  trimmed.remove_suffix(1);
+  name = Trim(trimmed);
+  return true;
+}
+
+// ASCII only, where the host's own comparison uses the code page's mapping
+// (CharUpperBuffA). The plug-in looks up only the ASCII names "Env",
+// "InterbalMinute" and "ConnectWaitMilliSecond", and no byte outside ASCII
+// maps into ASCII, so the answers agree for every name it asks for. It also
+// keeps the core free of Windows and of the thread's locale.
+char UpperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - ('a' - 'A')) : c; }
+
+bool NamesMatch(std::string_view written, std::string_view asked) {
+  if (written.size() != asked.size()) return false;
+  for (std::size_t i = 0; i < written.size(); ++i) {
+    if (UpperAscii(written[i]) != UpperAscii(asked[i])) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+SettingsFile::SettingsFile(std::string_view bytes) : content_(UpToFirstNul(bytes)) {}
+
+SettingsFile::SectionIterator& SettingsFile::SectionIterator::operator++() {
+  std::string_view line;
+  while (TakeLine(rest_, line)) {
+    std::string_view name;
+    if (ReadHeader(Trim(line), name)) {
+      section_ = SettingsSection(name, rest_);
+      return *this;
+    }
+  }
+  done_ = true;
+  return *this;
+}
+
+SettingsSection::EntryIterator& SettingsSection::EntryIterator::operator++() {
+  std::string_view line;
+  while (!done_ && TakeLine(rest_, line)) {
+    const std::string_view trimmed = Trim(line);
+    std::string_view headerName;
+    if (trimmed.empty() || trimmed.front() == ';') continue;
+    if (ReadHeader(trimmed, headerName)) break;
+    const std::size_t equals = trimmed.find('=');
+    if (equals == std::string_view::npos) continue;
+    entry_.name = Trim(std::string_view(trimmed.data(), equals));
+    entry_.value = Trim(std::string_view(trimmed.data() + equals + 1, trimmed.size() - equals - 1));
+    return *this;
+  }
+  done_ = true;
+  return *this;
+}
+
+std::string_view SettingsFile::LookupText(std::string_view section, std::string_view key,
+                                          std::string_view fallback) const {
+  bool sectionFound = false;
+  SettingsSection lastSection;
+  for (const SettingsSection& candidate : Sections()) {
+    if (NamesMatch(candidate.Name(), section)) {
+      lastSection = candidate;
+      sectionFound = true;
+    }
+  }
+  if (!sectionFound) return fallback;
+
+  std::string_view value = fallback;
+  for (const SettingsEntry& entry : lastSection.Entries()) {
+    if (NamesMatch(entry.name, key)) value = entry.value;
+  }
+  return value;
+}
+
+std::int32_t SettingsFile::LookupInteger(std::string_view section, std::string_view key,
+                                         std::int32_t fallback) const {
+  return ParseSettingsInteger(LookupText(section, key, {}), fallback);
+}

@@ -1,0 +1,161 @@
+#include "SettingsLoad.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <charconv>
+#include <string_view>
+#include <utility>
+
+namespace {
+
+// The holders' cleanup keeps the thread's last error: it may still have to be
+// reported.
+class FindHandle {
+ public:
+  explicit FindHandle(HANDLE handle) : handle_(handle) {}
+  FindHandle(const FindHandle&) = delete;
+  FindHandle& operator=(const FindHandle&) = delete;
+  ~FindHandle() {
+    if (!Found()) return;
+    const DWORD error = GetLastError();
+    FindClose(handle_);
+    SetLastError(error);
+  }
+  bool Found() const { return handle_ != INVALID_HANDLE_VALUE; }
+
+ private:
+  HANDLE handle_;
+};
+
+class FileHandle {
+ public:
+  explicit FileHandle(HANDLE handle) : handle_(handle) {}
+  FileHandle(const FileHandle&) = delete;
+  FileHandle& operator=(const FileHandle&) = delete;
+  ~FileHandle() {
+    if (!Opened()) return;
+    const DWORD error = GetLastError();
+    CloseHandle(handle_);
+    SetLastError(error);
+  }
+  bool Opened() const { return handle_ != INVALID_HANDLE_VALUE; }
+  HANDLE Get() const { return handle_; }
+
+ private:
+  HANDLE handle_;
+};
+
+void FreeBytes(char* bytes) {
+  if (bytes != nullptr) HeapFree(GetProcessHeap(), 0, bytes);
+}
+
+// Whether the path names a file the plug-in reads at all.
+bool IsUsableFile(const char* path) {
+  WIN32_FIND_DATAA found;
+  const FindHandle search(FindFirstFileA(path, &found));
+  if (!search.Found() || (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) return false;
+  // A time outside 1980..2107 has no MS-DOS form; such a file is passed over.
+  // Windows refuses later years in FileTimeToDosDateTime, but Wine wraps them
+  // into the 1980s, so the year is checked here as well.
+  FILETIME local;
+  WORD dosDate = 0;
+  WORD dosTime = 0;
+  SYSTEMTIME localTime;
+  return FileTimeToLocalFileTime(&found.ftLastWriteTime, &local) &&
+         FileTimeToDosDateTime(&local, &dosDate, &dosTime) && FileTimeToSystemTime(&local, &localTime) &&
+         localTime.wYear <= 2107;
+}
+
+// Appends to a fixed buffer, cutting short what does not fit; always
+// NUL-terminated.
+class MessageWriter {
+ public:
+  explicit MessageWriter(SettingsLoad::MessageBuffer& buffer) : buffer_(buffer) { buffer_[0] = '\0'; }
+  void Append(std::string_view text) {
+    const std::size_t room = buffer_.size() - 1 - length_;
+    const std::size_t count = std::min(room, text.size());
+    std::copy_n(text.data(), count, buffer_.data() + length_);
+    length_ += count;
+    buffer_[length_] = '\0';
+  }
+
+ private:
+  SettingsLoad::MessageBuffer& buffer_;
+  std::size_t length_ = 0;
+};
+
+// "Cannot open file "<full path>". <system text>"
+void WriteOpenError(const char* path, DWORD error, SettingsLoad::MessageBuffer& message) {
+  MessageWriter writer(message);
+  writer.Append("Cannot open file \"");
+  std::array<char, MAX_PATH * 2> fullPath{};
+  const DWORD length = GetFullPathNameA(path, static_cast<DWORD>(fullPath.size()), fullPath.data(), nullptr);
+  writer.Append(length > 0 && length < fullPath.size() ? std::string_view(fullPath.data(), length)
+                                                        : std::string_view(path));
+  writer.Append("\". ");
+
+  std::array<char, 512> systemText{};
+  DWORD textLength = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0,
+                                    systemText.data(), static_cast<DWORD>(systemText.size()), nullptr);
+  // The system's texts end with a line end.
+  while (textLength > 0 && static_cast<unsigned char>(systemText[textLength - 1]) <= 32) --textLength;
+  if (textLength > 0) {
+    writer.Append(std::string_view(systemText.data(), textLength));
+  } else {
+    std::array<char, 16> number{};
+    const auto converted = std::to_chars(number.data(), number.data() + number.size(), error);
+    writer.Append("System error ");
+    writer.Append(std::string_view(number.data(), static_cast<std::size_t>(converted.ptr - number.data())));
+    writer.Append(".");
+  }
+}
+
+}  // namespace
+
+SettingsLoad::SettingsLoad(SettingsLoad&& other) noexcept
+    : bytes_(std::exchange(other.bytes_, nullptr)),
+      file_(std::exchange(other.file_, SettingsFile())),
+      openError_(other.openError_) {
+  other.openError_[0] = '\0';
+}
+
+SettingsLoad& SettingsLoad::operator=(SettingsLoad&& other) noexcept {
+  if (this != &other) {
+    FreeBytes(bytes_);
+    bytes_ = std::exchange(other.bytes_, nullptr);
+    file_ = std::exchange(other.file_, SettingsFile());
+    openError_ = other.openError_;
+    other.openError_[0] = '\0';
+  }
+  return *this;
+}
+
+SettingsLoad::~SettingsLoad() { FreeBytes(bytes_); }
+
+SettingsLoad LoadSettingsFile(const char* path) {
+  SettingsLoad load;
+  if (path == nullptr || path[0] == '\0' || !IsUsableFile(path)) return load;
+
+  const FileHandle file(
+      CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.Opened()) {
+    WriteOpenError(path, GetLastError(), load.openError_);
+    return load;
+  }
+
+  // ReadFile takes a 32-bit count; a file that large could not be held by a
+  // 32-bit process anyway.
+  LARGE_INTEGER size;
+  if (!GetFileSizeEx(file.Get(), &size) || size.QuadPart == 0 || size.QuadPart > 0x7FFFFFFF) return load;
+  const auto byteCount = static_cast<DWORD>(size.QuadPart);
+  load.bytes_ = static_cast<char*>(HeapAlloc(GetProcessHeap(), 0, byteCount));
+  if (load.bytes_ == nullptr) return load;
+
+  // One read of the whole file. A short read is not retried; only the bytes
+  // actually read are parsed.
+  DWORD bytesRead = 0;
+  if (!ReadFile(file.Get(), load.bytes_, byteCount, &bytesRead, nullptr)) bytesRead = 0;
+  load.file_ = SettingsFile(std::string_view(load.bytes_, bytesRead));
+  return load;
+}

@@ -1,0 +1,59 @@
+// What a realistic settings file reads as, compared with a checked-in text.
+#include "SettingsFile.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace {
+
+std::string ReadWhole(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+// Quoted, with every byte outside printable ASCII written as \xNN.
+std::string Quoted(std::string_view text) {
+  std::string quoted = "\"";
+  for (const char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 32 || byte > 126 || c == '"' || c == '\\') {
+      char escape[5];
+      std::snprintf(escape, sizeof escape, "\\x%02X", byte);
+      quoted += escape;
+    } else {
+      quoted += c;
+    }
+  }
+  return quoted + "\"";
+}
+
+std::string Print(const SettingsFile& file) {
+  std::string printed;
+  for (const SettingsSection& section : file.Sections()) {
+    printed += "section " + Quoted(section.Name()) + "\n";
+    for (const SettingsEntry& entry : section.Entries()) {
+      printed += "  " + Quoted(entry.name) + " = " + Quoted(entry.value) + "\n";
+    }
+  }
+  printed += "Env/InterbalMinute: " + std::to_string(file.LookupInteger("Env", "InterbalMinute", 10)) + "\n";
+  printed += "Env/ConnectWaitMilliSecond: " +
+             std::to_string(file.LookupInteger("Env", "ConnectWaitMilliSecond", 1000)) + "\n";
+  return printed;
+}
+
+TEST(SettingsGolden, RealisticFileReadsAsTheExpectedText) {
+  const std::string directory = TOLLIMER_SETTINGS_GOLDEN_DIR;
+  const std::string bytes = ReadWhole(directory + "/Settings.ini");
+  const std::string expected = ReadWhole(directory + "/Settings.expected.txt");
+  ASSERT_FALSE(bytes.empty());
+  ASSERT_FALSE(expected.empty());
+  EXPECT_EQ(Print(SettingsFile(bytes)), expected);
+}
+
+}  // namespace
