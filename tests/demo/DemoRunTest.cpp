@@ -9,6 +9,7 @@
 #include <optional>
 #include <regex>
 #include <sstream>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -208,6 +209,44 @@ TEST_F(DemoRunTest, IniOptionPutsTheGivenSettingsBesideThePlugIn) {
   EXPECT_EQ(LineAfter(run, "summary: "),
             "1 minutes: 0 counted, 0 skipped, 1 toggled; 2 commands; 1 follow-up probes, 1 follow-up toggles; "
             "IMAP connection online");
+}
+
+TEST_F(DemoRunTest, PackagedSampleSettingsAreReadAsWritten) {
+  // The release's commented sample, with shorter values put in: its comment
+  // lines must leave both keys readable.
+  const HANDLE file = CreateFileA("..\\packaging\\files\\Tollimer.ini", GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(file, INVALID_HANDLE_VALUE) << "the packaged Tollimer.ini is built beside the demo's folder";
+  std::string sample(GetFileSize(file, nullptr), '\0');
+  DWORD read = 0;
+  ReadFile(file, sample.data(), static_cast<DWORD>(sample.size()), &read, nullptr);
+  CloseHandle(file);
+  for (const auto& [from, to] : {std::pair<std::string, std::string>{"InterbalMinute=10\r\n", "InterbalMinute=1\r\n"},
+                                 {"ConnectWaitMilliSecond=1000\r\n", "ConnectWaitMilliSecond=200\r\n"}}) {
+    const auto at = sample.find(from);
+    ASSERT_NE(at, std::string::npos) << from;
+    sample.replace(at, from.size(), to);
+  }
+  WriteSettings(sample);
+
+  const DemoRun run = Run("--minute-ms 600 --minutes 2");
+  ASSERT_EQ(run.exitCode, 0u) << run.output;
+  EXPECT_EQ(LineAfter(run, "summary: "),
+            "2 minutes: 1 counted, 0 skipped, 1 toggled; 2 commands; 1 follow-up probes, 1 follow-up toggles; "
+            "IMAP connection online");
+  const std::vector<TimelineEvent> events = EventsOf(run);
+  const std::vector<std::string> expected = {
+      "host       BKC_OnStart; IMAP connection online; item 32977 grayed",
+      "minute 1   counted: the plug-in did not look at the menu",
+      "minute 2   probe of item 32977: grayed",
+      "minute 2   command 10503: IMAP connection online -> offline",
+      "minute 2   toggled",
+      "follow-up  probe of item 32977: grayed",
+      "follow-up  command 10503: IMAP connection offline -> online; the host checks the server anew",
+      "host       BKC_OnExit; FreeLibrary",
+  };
+  ASSERT_EQ(TextsOf(events), expected) << run.output;
+  EXPECT_GE(events[6].milliseconds - events[3].milliseconds, 180);
 }
 
 TEST_F(DemoRunTest, ShowsThePlugInInformationWithTheJapaneseDescriptionInUtf8) {
