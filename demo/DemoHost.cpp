@@ -1,5 +1,8 @@
 #include "DemoHost.h"
 
+#include <initializer_list>
+#include <utility>
+
 #include "HostExports.h"
 
 DemoHost* TheDemoHost = nullptr;

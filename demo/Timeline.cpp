@@ -17,14 +17,35 @@ std::string CodePageToUtf8(std::string_view text, UINT codePage) {
   return utf8;
 }
 
+namespace {
+
+std::wstring Utf8ToWide(std::string_view text) {
+  if (text.empty()) return {};
+  const int length = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+  std::wstring wide(static_cast<std::size_t>(length > 0 ? length : 0), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
+  return wide;
+}
+
+}  // namespace
+
 Timeline::Timeline() : output_(GetStdHandle(STD_OUTPUT_HANDLE)) {
-  // A console shows the bytes as UTF-8; a pipe or a file gets them unchanged.
-  SetConsoleOutputCP(CP_UTF8);
+  DWORD mode = 0;
+  toConsole_ = GetConsoleMode(output_, &mode) != 0;
   QueryPerformanceFrequency(&frequency_);
   Restart();
 }
 
 void Timeline::Print(std::string_view text) {
+  if (toConsole_) {
+    // A console takes UTF-16 whatever its code page; the user's code page
+    // setting stays as it was.
+    const std::wstring wide = Utf8ToWide(text);
+    DWORD written = 0;
+    WriteConsoleW(output_, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr);
+    return;
+  }
+  // A pipe or a file gets the UTF-8 bytes unchanged.
   while (!text.empty()) {
     DWORD written = 0;
     if (!WriteFile(output_, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) || written == 0) return;

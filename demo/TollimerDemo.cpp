@@ -3,6 +3,7 @@
 // clock, printing a timeline of what the plug-in does to the host.
 #include <windows.h>
 
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>

@@ -131,7 +131,7 @@ class DemoRunTest : public testing::Test {
 
 TEST_F(DemoRunTest, CountsThenTogglesEveryMinuteWithAFollowUp) {
   WriteSettings("[Env]\r\nInterbalMinute=2\r\nConnectWaitMilliSecond=300\r\n");
-  const DemoRun run = Run("--minute-ms 1000 --minutes 4");
+  const DemoRun run = Run("--minute-ms 1200 --minutes 4");
   ASSERT_EQ(run.exitCode, 0u) << run.output;
 
   const std::vector<TimelineEvent> events = EventsOf(run);
@@ -158,12 +158,12 @@ TEST_F(DemoRunTest, CountsThenTogglesEveryMinuteWithAFollowUp) {
 
   // Minute k comes k minutes after the start; each follow-up about
   // ConnectWaitMilliSecond after its toggle.
-  EXPECT_GE(events[1].milliseconds, 1000);
-  EXPECT_GE(events[3].milliseconds, 3000);
+  EXPECT_GE(events[1].milliseconds, 1200);
+  EXPECT_GE(events[3].milliseconds, 3600);
   for (const std::size_t toggle : {4u, 9u}) {
     const int wait = events[toggle + 3].milliseconds - events[toggle].milliseconds;
     EXPECT_GE(wait, 280) << events[toggle].text;
-    EXPECT_LT(wait, 950) << events[toggle].text;
+    EXPECT_LT(wait, 1150) << events[toggle].text;
   }
 }
 
