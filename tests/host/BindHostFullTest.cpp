@@ -87,12 +87,7 @@ INSTANTIATE_TEST_SUITE_P(Answers, BindHostVersionFailure,
                          testing::Values(VersionAnswer::Null, VersionAnswer::AccessViolation,
                                          VersionAnswer::RaisedException),
                          [](const testing::TestParamInfo<VersionAnswer>& info) {
-                           switch (info.param) {
-                             case VersionAnswer::Null: return "ReturnsNull";
-                             case VersionAnswer::AccessViolation: return "AccessViolation";
-                             case VersionAnswer::RaisedException: return "RaiseException";
-                             default: return "Text";
-                           }
+                           return fakehost::VersionAnswerName(info.param);
                          });
 
 // After a fault inside the guarded call the thread's exception chain is as

@@ -52,12 +52,7 @@ INSTANTIATE_TEST_SUITE_P(Answers, PluginLoadRefused,
                          testing::Values(VersionAnswer::Null, VersionAnswer::AccessViolation,
                                          VersionAnswer::RaisedException),
                          [](const testing::TestParamInfo<VersionAnswer>& info) {
-                           switch (info.param) {
-                             case VersionAnswer::Null: return "ReturnsNull";
-                             case VersionAnswer::AccessViolation: return "AccessViolation";
-                             case VersionAnswer::RaisedException: return "RaiseException";
-                             default: return "Text";
-                           }
+                           return fakehost::VersionAnswerName(info.param);
                          });
 
 DWORD WINAPI ShortLivedThread(LPVOID) { return 7; }

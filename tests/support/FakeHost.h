@@ -10,6 +10,17 @@ namespace fakehost {
 
 enum class VersionAnswer { Text, Null, AccessViolation, RaisedException };
 
+// Names for parameterised tests.
+inline const char* VersionAnswerName(VersionAnswer answer) {
+  switch (answer) {
+    case VersionAnswer::Null: return "ReturnsNull";
+    case VersionAnswer::AccessViolation: return "AccessViolation";
+    case VersionAnswer::RaisedException: return "RaiseException";
+    case VersionAnswer::Text: break;
+  }
+  return "Text";
+}
+
 struct State {
   VersionAnswer versionAnswer = VersionAnswer::Text;
   std::string versionText = "2.00.06";
