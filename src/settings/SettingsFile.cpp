@@ -1,5 +1,8 @@
 #include "SettingsFile.h"
 
+#include <algorithm>
+#include <cstring>
+
 #include "SettingsInteger.h"
 
 namespace {
@@ -17,14 +20,34 @@ std::string_view Trim(std::string_view text) {
   return text;
 }
 
+const char* FindByte(const char* from, const char* to, char byte) {
+  if (from == to) return to;  // memchr wants a valid pointer even for no bytes
+  const void* const found = std::memchr(from, byte, static_cast<std::size_t>(to - from));
+  return found != nullptr ? static_cast<const char*>(found) : to;
+}
+
+// The first CR or LF at or after `p`, or `end`. memchr makes the scan of a
+// large file nearly twice as fast as a loop over the bytes. It looks for LF in
+// bounded windows: in a file with CR line ends, a search for the next LF would
+// run to the end of the file for every line.
+const char* FindLineEnd(const char* p, const char* end) {
+  constexpr std::size_t window = 256;
+  while (p != end) {
+    const char* const windowEnd = p + std::min(window, static_cast<std::size_t>(end - p));
+    const char* const lineEnd = FindByte(p, FindByte(p, windowEnd, '\n'), '\r');
+    if (lineEnd != windowEnd) return lineEnd;
+    p = windowEnd;
+  }
+  return end;
+}
+
 // Takes the next line off the front of `rest`, without its line end. False
 // when nothing is left.
 bool TakeLine(std::string_view& rest, std::string_view& line) {
   if (rest.empty()) return false;
   const char* const begin = rest.data();
   const char* const end = begin + rest.size();
-  const char* p = begin;
-  while (p != end && *p != '\n' && *p != '\r') ++p;
+  const char* p = FindLineEnd(begin, end);
   line = std::string_view(begin, static_cast<std::size_t>(p - begin));
   if (p != end) {
     // CR LF is one line end; LF CR is two, with an empty line between.

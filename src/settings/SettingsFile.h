@@ -8,7 +8,7 @@
 // scheduler reads two values once per start, so a scan per lookup costs less
 // than any index would. Runs on the thread that calls BKC_OnStart.
 //
-// The rules, as users have been writing the file all along:
+// How the bytes read:
 // - The first NUL ends the content. A line ends at CR LF, a lone LF or a lone
 //   CR (LF CR is two line ends); the last line needs none.
 // - To trim is to remove every byte of value 32 or less from both ends; bytes

@@ -9,42 +9,29 @@
 
 namespace {
 
-// The holders' cleanup keeps the thread's last error: it may still have to be
-// reported.
-class FindHandle {
+// Closes a search or file handle when it goes out of scope, keeping the
+// thread's last error: it may still have to be reported.
+template <BOOL(WINAPI* Close)(HANDLE)>
+class ScopedHandle {
  public:
-  explicit FindHandle(HANDLE handle) : handle_(handle) {}
-  FindHandle(const FindHandle&) = delete;
-  FindHandle& operator=(const FindHandle&) = delete;
-  ~FindHandle() {
-    if (!Found()) return;
+  explicit ScopedHandle(HANDLE handle) : handle_(handle) {}
+  ScopedHandle(const ScopedHandle&) = delete;
+  ScopedHandle& operator=(const ScopedHandle&) = delete;
+  ~ScopedHandle() {
+    if (!Valid()) return;
     const DWORD error = GetLastError();
-    FindClose(handle_);
+    Close(handle_);
     SetLastError(error);
   }
-  bool Found() const { return handle_ != INVALID_HANDLE_VALUE; }
-
- private:
-  HANDLE handle_;
-};
-
-class FileHandle {
- public:
-  explicit FileHandle(HANDLE handle) : handle_(handle) {}
-  FileHandle(const FileHandle&) = delete;
-  FileHandle& operator=(const FileHandle&) = delete;
-  ~FileHandle() {
-    if (!Opened()) return;
-    const DWORD error = GetLastError();
-    CloseHandle(handle_);
-    SetLastError(error);
-  }
-  bool Opened() const { return handle_ != INVALID_HANDLE_VALUE; }
+  bool Valid() const { return handle_ != INVALID_HANDLE_VALUE; }
   HANDLE Get() const { return handle_; }
 
  private:
   HANDLE handle_;
 };
+
+using FindHandle = ScopedHandle<FindClose>;
+using FileHandle = ScopedHandle<CloseHandle>;
 
 void FreeBytes(char* bytes) {
   if (bytes != nullptr) HeapFree(GetProcessHeap(), 0, bytes);
@@ -54,7 +41,7 @@ void FreeBytes(char* bytes) {
 bool IsUsableFile(const char* path) {
   WIN32_FIND_DATAA found;
   const FindHandle search(FindFirstFileA(path, &found));
-  if (!search.Found() || (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) return false;
+  if (!search.Valid() || (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) return false;
   // A time outside 1980..2107 has no MS-DOS form; such a file is passed over.
   // Windows refuses later years in FileTimeToDosDateTime, but Wine wraps them
   // into the 1980s, so the year is checked here as well.
@@ -139,7 +126,7 @@ SettingsLoad LoadSettingsFile(const char* path) {
 
   const FileHandle file(
       CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file.Opened()) {
+  if (!file.Valid()) {
     WriteOpenError(path, GetLastError(), load.openError_);
     return load;
   }

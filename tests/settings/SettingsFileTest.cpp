@@ -103,4 +103,19 @@ TEST(SettingsFile, SectionsOfTheSameNameStaySeparate) {
   EXPECT_EQ(read, "[Env]A=1;[Other][Env]B=2;B=3;");
 }
 
+TEST(SettingsFile, LinesOfEveryLengthAndLineEnd_ReadInOrder) {
+  constexpr std::string_view lineEnds[] = {"\r\n", "\n", "\r", "\n\r"};
+  std::string text = "[Env]\r";
+  for (std::size_t length = 0; length < 700; ++length) {
+    text += "K" + std::to_string(length) + "=" + std::string(length, 'v') + std::string(lineEnds[length % 4]);
+  }
+  std::size_t length = 0;
+  for (const SettingsEntry& entry : SettingsFile(text).Sections().begin()->Entries()) {
+    EXPECT_EQ(entry.name, "K" + std::to_string(length));
+    EXPECT_EQ(entry.value, std::string(length, 'v'));
+    ++length;
+  }
+  EXPECT_EQ(length, 700u);
+}
+
 }  // namespace
