@@ -1,5 +1,6 @@
 #include "Scheduler.h"
 
+#include "PluginSettings.h"
 #include "SettingsLoad.h"
 #include "ServerToggle.h"
 
@@ -32,9 +33,9 @@ void SchedulerStart() {
     OutputDebugStringA(settings.OpenErrorMessage());
     return;
   }
-  // The key really is spelled "InterbalMinute"; users' files have it so.
-  IntervalMinutes = settings.File().LookupInteger("Env", "InterbalMinute", 10);
-  ConnectWaitMs = settings.File().LookupInteger("Env", "ConnectWaitMilliSecond", 1000);
+  const SettingsFile& file = settings.File();
+  IntervalMinutes = file.LookupInteger(IntervalSetting.section, IntervalSetting.key, IntervalSetting.fallback);
+  ConnectWaitMs = file.LookupInteger(ConnectWaitSetting.section, ConnectWaitSetting.key, ConnectWaitSetting.fallback);
 }
 
 void SchedulerTick() {

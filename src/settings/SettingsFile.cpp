@@ -1,96 +1,15 @@
 #include "SettingsFile.h"
 
-#include <algorithm>
-#include <cstring>
-
 #include "SettingsInteger.h"
+#include "SettingsLines.h"
 
-namespace {
-
-std::string_view UpToFirstNul(std::string_view bytes) {
-  const std::size_t nul = bytes.find('\0');
-  return nul == std::string_view::npos ? bytes : std::string_view(bytes.data(), nul);
-}
-
-bool IsTrimmed(char c) { return static_cast<unsigned char>(c) <= 32; }
-
-std::string_view Trim(std::string_view text) {
-  while (!text.empty() && IsTrimmed(text.front())) text.remove_prefix(1);
-  while (!text.empty() && IsTrimmed(text.back())) text.remove_suffix(1);
-  return text;
-}
-
-const char* FindByte(const char* from, const char* to, char byte) {
-  if (from == to) return to;  // memchr wants a valid pointer even for no bytes
-  const void* const found = std::memchr(from, byte, static_cast<std::size_t>(to - from));
-  return found != nullptr ? static_cast<const char*>(found) : to;
-}
-
-// The first CR or LF at or after `p`, or `end`. memchr makes the scan of a
-// large file nearly twice as fast as a loop over the bytes. It looks for LF in
-// bounded windows: in a file with CR line ends, a search for the next LF would
-// run to the end of the file for every line.
-const char* FindLineEnd(const char* p, const char* end) {
-  constexpr std::size_t window = 256;
-  while (p != end) {
-    const char* const windowEnd = p + std::min(window, static_cast<std::size_t>(end - p));
-    const char* const lineEnd = FindByte(p, FindByte(p, windowEnd, '\n'), '\r');
-    if (lineEnd != windowEnd) return lineEnd;
-    p = windowEnd;
-  }
-  return end;
-}
-
-// Takes the next line off the front of `rest`, without its line end. False
-// when nothing is left.
-bool TakeLine(std::string_view& rest, std::string_view& line) {
-  if (rest.empty()) return false;
-  const char* const begin = rest.data();
-  const char* const end = begin + rest.size();
-  const char* p = FindLineEnd(begin, end);
-  line = std::string_view(begin, static_cast<std::size_t>(p - begin));
-  if (p != end) {
-    // CR LF is one line end; LF CR is two, with an empty line between.
-    const bool crlf = *p == '\r' && p + 1 != end && p[1] == '\n';
-    p += crlf ? 2 : 1;
-  }
-  rest.remove_prefix(static_cast<std::size_t>(p - begin));
-  return true;
-}
-
-// The name inside a section header, or false when the trimmed line is none.
-bool ReadHeader(std::string_view trimmed, std::string_view& name) {
-  if (trimmed.size() < 2 || trimmed.front() != '[' || trimmed.back() != ']') return false;
-  trimmed.remove_prefix(1);
-  trimmed.remove_suffix(1);
-  name = Trim(trimmed);
-  return true;
-}
-
-// ASCII only, where the host's own comparison uses the code page's mapping
-// (CharUpperBuffA). The plug-in looks up only the ASCII names "Env",
-// "InterbalMinute" and "ConnectWaitMilliSecond", and no byte outside ASCII
-// maps into ASCII, so the answers agree for every name it asks for. It also
-// keeps the core free of Windows and of the thread's locale.
-char UpperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - ('a' - 'A')) : c; }
-
-bool NamesMatch(std::string_view written, std::string_view asked) {
-  if (written.size() != asked.size()) return false;
-  for (std::size_t i = 0; i < written.size(); ++i) {
-    if (UpperAscii(written[i]) != UpperAscii(asked[i])) return false;
-  }
-  return true;
-}
-
-}  // namespace
-
-SettingsFile::SettingsFile(std::string_view bytes) : content_(UpToFirstNul(bytes)) {}
+SettingsFile::SettingsFile(std::string_view bytes) : content_(SettingsContent(bytes)) {}
 
 SettingsFile::SectionIterator& SettingsFile::SectionIterator::operator++() {
   std::string_view line;
-  while (TakeLine(rest_, line)) {
+  while (TakeSettingsLine(rest_, line)) {
     std::string_view name;
-    if (ReadHeader(Trim(line), name)) {
+    if (ReadSettingsHeader(TrimSettingsText(line), name)) {
       section_ = SettingsSection(name, rest_);
       return *this;
     }
@@ -101,16 +20,12 @@ SettingsFile::SectionIterator& SettingsFile::SectionIterator::operator++() {
 
 SettingsSection::EntryIterator& SettingsSection::EntryIterator::operator++() {
   std::string_view line;
-  while (!done_ && TakeLine(rest_, line)) {
-    const std::string_view trimmed = Trim(line);
+  while (!done_ && TakeSettingsLine(rest_, line)) {
+    const std::string_view trimmed = TrimSettingsText(line);
     std::string_view headerName;
-    if (trimmed.empty() || trimmed.front() == ';') continue;
-    if (ReadHeader(trimmed, headerName)) break;
-    const std::size_t equals = trimmed.find('=');
-    if (equals == std::string_view::npos) continue;
-    entry_.name = Trim(std::string_view(trimmed.data(), equals));
-    entry_.value = Trim(std::string_view(trimmed.data() + equals + 1, trimmed.size() - equals - 1));
-    return *this;
+    if (IsSettingsNothing(trimmed)) continue;
+    if (ReadSettingsHeader(trimmed, headerName)) break;
+    if (ReadSettingsEntry(trimmed, entry_.name, entry_.value)) return *this;
   }
   done_ = true;
   return *this;
@@ -121,7 +36,7 @@ std::string_view SettingsFile::LookupText(std::string_view section, std::string_
   bool sectionFound = false;
   SettingsSection lastSection;
   for (const SettingsSection& candidate : Sections()) {
-    if (NamesMatch(candidate.Name(), section)) {
+    if (SettingsNamesMatch(candidate.Name(), section)) {
       lastSection = candidate;
       sectionFound = true;
     }
@@ -130,7 +45,7 @@ std::string_view SettingsFile::LookupText(std::string_view section, std::string_
 
   std::string_view value = fallback;
   for (const SettingsEntry& entry : lastSection.Entries()) {
-    if (NamesMatch(entry.name, key)) value = entry.value;
+    if (SettingsNamesMatch(entry.name, key)) value = entry.value;
   }
   return value;
 }

@@ -1,0 +1,87 @@
+#include "SettingsLines.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+const char* FindByte(const char* from, const char* to, char byte) {
+  if (from == to) return to;  // memchr wants a valid pointer even for no bytes
+  const void* const found = std::memchr(from, byte, static_cast<std::size_t>(to - from));
+  return found != nullptr ? static_cast<const char*>(found) : to;
+}
+
+// The first CR or LF at or after `p`, or `end`. memchr makes the scan of a
+// large file nearly twice as fast as a loop over the bytes. It looks for LF in
+// bounded windows: in a file with CR line ends, a search for the next LF would
+// run to the end of the file for every line.
+const char* FindLineEnd(const char* p, const char* end) {
+  constexpr std::size_t window = 256;
+  while (p != end) {
+    const char* const windowEnd = p + std::min(window, static_cast<std::size_t>(end - p));
+    const char* const lineEnd = FindByte(p, FindByte(p, windowEnd, '\n'), '\r');
+    if (lineEnd != windowEnd) return lineEnd;
+    p = windowEnd;
+  }
+  return end;
+}
+
+// ASCII only, where the host's own comparison uses the code page's mapping
+// (CharUpperBuffA). The plug-in looks up only the ASCII names "Env",
+// "InterbalMinute" and "ConnectWaitMilliSecond", and no byte outside ASCII
+// maps into ASCII, so the answers agree for every name it asks for. It also
+// keeps the core free of Windows and of the thread's locale.
+char UpperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - ('a' - 'A')) : c; }
+
+}  // namespace
+
+std::string_view SettingsContent(std::string_view bytes) {
+  const std::size_t nul = bytes.find('\0');
+  return nul == std::string_view::npos ? bytes : std::string_view(bytes.data(), nul);
+}
+
+std::string_view TrimSettingsText(std::string_view text) {
+  while (!text.empty() && IsSettingsBlank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && IsSettingsBlank(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+bool TakeSettingsLine(std::string_view& rest, std::string_view& line) {
+  if (rest.empty()) return false;
+  const char* const begin = rest.data();
+  const char* const end = begin + rest.size();
+  const char* p = FindLineEnd(begin, end);
+  line = std::string_view(begin, static_cast<std::size_t>(p - begin));
+  if (p != end) {
+    // CR LF is one line end; LF CR is two, with an empty line between.
+    const bool crlf = *p == '\r' && p + 1 != end && p[1] == '\n';
+    p += crlf ? 2 : 1;
+  }
+  rest.remove_prefix(static_cast<std::size_t>(p - begin));
+  return true;
+}
+
+bool ReadSettingsHeader(std::string_view trimmed, std::string_view& name) {
+  if (trimmed.size() < 2 || trimmed.front() != '[' || trimmed.back() != ']') return false;
+  trimmed.remove_prefix(1);
+  trimmed.remove_suffix(1);
+  name = TrimSettingsText(trimmed);
+  return true;
+}
+
+bool ReadSettingsEntry(std::string_view trimmed, std::string_view& name, std::string_view& value) {
+  const std::size_t equals = trimmed.find('=');
+  if (equals == std::string_view::npos) return false;
+  // Not substr: it may throw, and nothing in the DLL may.
+  name = TrimSettingsText(std::string_view(trimmed.data(), equals));
+  value = TrimSettingsText(std::string_view(trimmed.data() + equals + 1, trimmed.size() - equals - 1));
+  return true;
+}
+
+bool SettingsNamesMatch(std::string_view written, std::string_view asked) {
+  if (written.size() != asked.size()) return false;
+  for (std::size_t i = 0; i < written.size(); ++i) {
+    if (UpperAscii(written[i]) != UpperAscii(asked[i])) return false;
+  }
+  return true;
+}
