@@ -7,16 +7,6 @@ namespace {
 using Callback0 = int(WINAPI*)();
 using Callback1 = int(WINAPI*)(char*);
 
-std::string MakeUniqueFolder() {
-  static int instances = 0;
-  char temp[MAX_PATH];
-  GetTempPathA(MAX_PATH, temp);
-  const std::string folder = std::string(temp) + "tollimer-" + std::to_string(GetCurrentProcessId()) + "-" +
-                             std::to_string(++instances);
-  if (!CreateDirectoryA(folder.c_str(), nullptr)) throw std::runtime_error("cannot create " + folder);
-  return folder;
-}
-
 }  // namespace
 
 std::string ExecutableFolder() {
@@ -26,18 +16,13 @@ std::string ExecutableFolder() {
   return folder.substr(0, folder.find_last_of('\\'));
 }
 
-PluginUnderTest::PluginUnderTest(const std::optional<std::string>& settings) : folder_(MakeUniqueFolder()) {
+PluginUnderTest::PluginUnderTest(const std::optional<std::string>& settings) {
   const std::string built = ExecutableFolder() + "\\Tollimer.dll";
   if (!CopyFileA(built.c_str(), DllPath().c_str(), FALSE)) throw std::runtime_error("cannot copy " + built);
   if (settings) WriteSettings(*settings);
 }
 
-PluginUnderTest::~PluginUnderTest() {
-  Unload();
-  DeleteFileA(SettingsPath().c_str());
-  DeleteFileA(DllPath().c_str());
-  RemoveDirectoryA(folder_.c_str());
-}
+PluginUnderTest::~PluginUnderTest() { Unload(); }
 
 bool PluginUnderTest::Load() {
   module_ = LoadLibraryA(DllPath().c_str());
@@ -50,14 +35,7 @@ void PluginUnderTest::Unload() {
   module_ = nullptr;
 }
 
-void PluginUnderTest::WriteSettings(const std::string& text) const {
-  const HANDLE file =
-      CreateFileA(SettingsPath().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) throw std::runtime_error("cannot write " + SettingsPath());
-  DWORD written = 0;
-  WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
-  CloseHandle(file);
-}
+void PluginUnderTest::WriteSettings(const std::string& text) const { folder_.Write("Tollimer.ini", text); }
 
 int PluginUnderTest::Call0(const char* name) const {
   const auto callback = reinterpret_cast<Callback0>(reinterpret_cast<void (*)()>(Export(name)));

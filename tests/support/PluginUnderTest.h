@@ -7,6 +7,8 @@
 #include <optional>
 #include <string>
 
+#include "TempFolder.h"
+
 class PluginUnderTest {
  public:
   // Copies the DLL into a new folder and, when given, writes Tollimer.ini
@@ -22,9 +24,9 @@ class PluginUnderTest {
   HMODULE Module() const { return module_; }
   DWORD LoadError() const { return loadError_; }
 
-  std::string Folder() const { return folder_; }
-  std::string DllPath() const { return folder_ + "\\Tollimer.dll"; }
-  std::string SettingsPath() const { return folder_ + "\\Tollimer.ini"; }
+  std::string Folder() const { return folder_.Path(); }
+  std::string DllPath() const { return folder_.PathOf("Tollimer.dll"); }
+  std::string SettingsPath() const { return folder_.PathOf("Tollimer.ini"); }
   void WriteSettings(const std::string& text) const;
 
   FARPROC Export(const char* name) const { return GetProcAddress(module_, name); }
@@ -36,7 +38,7 @@ class PluginUnderTest {
  private:
   int Call0(const char* name) const;
 
-  std::string folder_;
+  TempFolder folder_{"plugin"};  // removed after the library is unloaded
   HMODULE module_ = nullptr;
   DWORD loadError_ = 0;
 };
