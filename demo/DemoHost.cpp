@@ -1,5 +1,7 @@
 #include "DemoHost.h"
 
+#include <algorithm>
+#include <array>
 #include <initializer_list>
 #include <utility>
 
@@ -41,18 +43,19 @@ bool DemoHost::CreateMainWindow() {
   windowClass.lpszClassName = MainWindowClass;
   if (RegisterClassA(&windowClass) == 0) return false;
 
-  // The fourth drop-down holds the probe item, where the plug-in looks for it.
-  probeMenu_ = MakeDropDown({{ToggleCommandId, "&IMAP server on/off"}, {ProbeItemId, "&Probe item"}});
+  // The probe item's drop-down goes where the host has it, among others.
+  probeMenu_ = MakeDropDown({{HostImapToggleCommand, "&IMAP server on/off"}, {HostProbeItemId, "&Probe item"}});
   const HMENU bar = CreateMenu();
-  const std::pair<const char*, HMENU> dropDowns[] = {
-      {"&File", MakeDropDown({{40001, "E&xit"}})},
-      {"&Edit", MakeDropDown({{40101, "&Copy"}})},
-      {"&View", MakeDropDown({{40201, "&Refresh"}})},
-      {"&Tools", probeMenu_},
-      {"&Help", MakeDropDown({{40401, "&About"}})},
-  };
-  for (const auto& [title, dropDown] : dropDowns) {
-    AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(dropDown), title);
+  constexpr std::array<const char*, 4> others{"&File", "&Edit", "&View", "&Help"};
+  const int count = std::max(static_cast<int>(others.size()), HostProbeMenuPosition) + 1;
+  for (int position = 0, other = 0; position < count; ++position) {
+    if (position == HostProbeMenuPosition) {
+      AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(probeMenu_), "&Tools");
+      continue;
+    }
+    const char* const title = other < static_cast<int>(others.size()) ? others[static_cast<std::size_t>(other++)] : "&Menu";
+    const UINT item = 40001 + static_cast<UINT>(position) * 100;
+    AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(MakeDropDown({{item, "&Item"}})), title);
   }
   // Never shown: the demo talks on the console, and the plug-in needs only
   // the window's menu and its window procedure.
@@ -67,11 +70,11 @@ bool DemoHost::CreateMainWindow() {
 }
 
 bool DemoHost::ProbeItemIsGrayed() const {
-  return (GetMenuState(probeMenu_, ProbeItemId, MF_BYCOMMAND) & MF_GRAYED) != 0;
+  return (GetMenuState(probeMenu_, HostProbeItemId, MF_BYCOMMAND) & MF_GRAYED) != 0;
 }
 
 void DemoHost::SetProbeItemGrayed(bool grayed) {
-  EnableMenuItem(probeMenu_, ProbeItemId, MF_BYCOMMAND | (grayed ? MF_GRAYED : MF_ENABLED));
+  EnableMenuItem(probeMenu_, HostProbeItemId, MF_BYCOMMAND | (grayed ? MF_GRAYED : MF_ENABLED));
 }
 
 void DemoHost::BeginMinute(int minute) {
@@ -83,7 +86,8 @@ void DemoHost::BeginMinute(int minute) {
   const bool grayed = ProbeItemGrayed(minute, notGrayedMinutes_);
   if (grayed != wasGrayed) {
     SetProbeItemGrayed(grayed);
-    timeline_.Event(Label(), grayed ? "host idle again: item 32977 grayed" : "host busy: item 32977 enabled");
+    timeline_.Event(Label(), grayed ? "host idle again: " + ProbeItemName() + " grayed"
+                                    : "host busy: " + ProbeItemName() + " enabled");
   }
 }
 
@@ -95,6 +99,8 @@ TickOutcome DemoHost::EndMinute() {
   return outcome;
 }
 
+std::string ProbeItemName() { return "item " + std::to_string(HostProbeItemId); }
+
 std::string DemoHost::Label() const { return inTick_ ? "minute " + std::to_string(minute_) : "follow-up"; }
 
 const char* DemoHost::AnswerVersion() const { return failVersion_ ? nullptr : DemoHostVersion; }
@@ -105,11 +111,11 @@ void DemoHost::OnProbe() {
   } else {
     ++counts_.followUpProbes;
   }
-  timeline_.Event(Label(), ProbeItemIsGrayed() ? "probe of item 32977: grayed" : "probe of item 32977: not grayed");
+  timeline_.Event(Label(), "probe of " + ProbeItemName() + (ProbeItemIsGrayed() ? ": grayed" : ": not grayed"));
 }
 
 void DemoHost::OnCommand(WPARAM wParam) {
-  if (LOWORD(wParam) != ToggleCommandId) {
+  if (LOWORD(wParam) != HostImapToggleCommand) {
     timeline_.Event(Label(), "command " + std::to_string(LOWORD(wParam)) + " ignored");
     return;
   }
@@ -120,9 +126,9 @@ void DemoHost::OnCommand(WPARAM wParam) {
     ++counts_.followUpToggles;
   }
   counts_.online = !counts_.online;
-  timeline_.Event(Label(), counts_.online
-                               ? "command 10503: IMAP connection offline -> online; the host checks the server anew"
-                               : "command 10503: IMAP connection online -> offline");
+  const std::string command = "command " + std::to_string(HostImapToggleCommand);
+  timeline_.Event(Label(), counts_.online ? command + ": IMAP connection offline -> online; the host checks the server anew"
+                                          : command + ": IMAP connection online -> offline");
 }
 
 void DemoHost::OnUnexpectedCall(const char* name) {

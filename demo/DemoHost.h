@@ -10,10 +10,8 @@
 #include <string>
 
 #include "DemoModel.h"
+#include "HostMenuLayout.h"
 #include "Timeline.h"
-
-inline constexpr UINT ProbeItemId = 32977;
-inline constexpr UINT ToggleCommandId = 10503;
 inline constexpr char DemoHostVersion[] = "2.60.00";
 
 class DemoHost {
@@ -59,6 +57,9 @@ class DemoHost {
   int tickCommands_ = 0;
   RunCounts counts_;
 };
+
+// "item 32977", as the demo names the probe item.
+std::string ProbeItemName();
 
 // The one host of this process, for the exported functions; set while a
 // DemoHost exists.

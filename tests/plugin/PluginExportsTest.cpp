@@ -7,6 +7,7 @@
 #include <string>
 
 #include "FakeHost.h"
+#include "HostMenuBar.h"
 #include "PluginUnderTest.h"
 #include "TestWindow.h"
 
@@ -80,8 +81,7 @@ TEST_F(PluginExports, EveryCallbackIsExportedByNameAndByItsOrdinal) {
 TEST_F(PluginExports, EveryCallbackRemovesExactlyItsArgumentsAndAnswersZero) {
   // Grayed probe: the tick below toggles, arms a timer and the callbacks
   // run their real paths.
-  window.SetMenuBar(MakeMenuBar({MakeDropDown({}), MakeDropDown({}), MakeDropDown({}),
-                                 MakeDropDown({{32977, MF_GRAYED}})}));
+  window.SetMenuBar(MakeHostMenuBar(true));
   std::array<char, 1024> scratch{};
   for (const ExportCase& entry : Exports) {
     int result = -1;

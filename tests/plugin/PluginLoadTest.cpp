@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "FakeHost.h"
+#include "HostMenuBar.h"
 #include "PluginUnderTest.h"
 #include "TestWindow.h"
 
@@ -15,8 +16,7 @@ class PluginLoad : public testing::Test {
   void SetUp() override {
     fakehost::ResetHost();
     Host().mainWindow = window.Handle();
-    window.SetMenuBar(MakeMenuBar({MakeDropDown({}), MakeDropDown({}), MakeDropDown({}),
-                                   MakeDropDown({{32977, MF_GRAYED}})}));
+    window.SetMenuBar(MakeHostMenuBar(true));
   }
   TestMainWindow window;
   // Interval 0: the first tick toggles, which shows the file was read.

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "FakeHost.h"
+#include "HostMenuBar.h"
 #include "ImportHook.h"
 #include "PluginUnderTest.h"
 #include "TestWindow.h"
@@ -55,8 +56,7 @@ class SchedulerFixture : public testing::Test {
     fakehost::ResetHost();
     fakehost::Host().mainWindow = window.Handle();
     Watched() = WatchedCalls{};
-    window.SetMenuBar(MakeMenuBar({MakeDropDown({{40001}}), MakeDropDown({{40002}}), MakeDropDown({{40003}}),
-                                   MakeDropDown({{40004}, {32977, MF_GRAYED}})}));
+    window.SetMenuBar(MakeHostMenuBar(MakeDropDown({{40004}, {HostProbeItemId, MF_GRAYED}})));
   }
 
   void TearDown() override { plugin.reset(); }
@@ -87,9 +87,7 @@ class SchedulerFixture : public testing::Test {
     for (int i = 0; i < times; ++i) EXPECT_EQ(plugin->OnEveryMinute(), 0);
   }
 
-  void SetProbeGrayed(bool grayed) {
-    EnableMenuItem(GetSubMenu(GetMenu(window.Handle()), 3), 32977, MF_BYCOMMAND | (grayed ? MF_GRAYED : MF_ENABLED));
-  }
+  void SetProbeGrayed(bool grayed) { SetHostProbeGrayed(window.Handle(), grayed); }
 
   std::size_t Commands() const { return window.Commands().size(); }
 

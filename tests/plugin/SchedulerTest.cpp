@@ -21,7 +21,7 @@ TEST_F(Scheduler, DefaultsCountTenTicksThenToggleAndFollowUpASecondLater) {
   EXPECT_GE(followUpDelay, 900u);
   EXPECT_LE(followUpDelay, 5000u);
   for (const ReceivedCommand& command : window.Commands()) {
-    EXPECT_EQ(command.wParam, 10503u);
+    EXPECT_EQ(command.wParam, HostImapToggleCommand);
     EXPECT_EQ(command.lParam, 0);
   }
   // The follow-up cancelled its own timer: nothing more arrives.

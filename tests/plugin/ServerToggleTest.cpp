@@ -7,15 +7,14 @@
 
 #include "BeckyAPI.h"
 #include "FakeHost.h"
+#include "HostMenuBar.h"
 #include "TestWindow.h"
 
 namespace {
 
 constexpr UINT OtherItem = 40001;
-
-HMENU Filler() { return MakeDropDown({{OtherItem}}); }
-// A menu bar whose fourth drop-down is `probeMenu`.
-HMENU BarWithProbeMenu(HMENU probeMenu) { return MakeMenuBar({Filler(), Filler(), Filler(), probeMenu, Filler()}); }
+constexpr UINT Probe = HostProbeItemId;
+constexpr int ProbeMenuAt = HostProbeMenuPosition;
 
 struct ToggleCase {
   const char* name;
@@ -45,7 +44,7 @@ TEST_P(ServerToggle, SendsTheCommandExactlyWhenTheProbeReadsGrayed) {
   // SendMessage: the command has been handled by the time the call returns.
   if (GetParam().sends) {
     ASSERT_EQ(window.Commands().size(), 1u);
-    EXPECT_EQ(window.Commands()[0].wParam, 10503u);
+    EXPECT_EQ(window.Commands()[0].wParam, HostImapToggleCommand);
     EXPECT_EQ(window.Commands()[0].lParam, 0);
   } else {
     EXPECT_TRUE(window.Commands().empty());
@@ -54,39 +53,41 @@ TEST_P(ServerToggle, SendsTheCommandExactlyWhenTheProbeReadsGrayed) {
 }
 
 const ToggleCase ToggleCases[] = {
-    {"GrayedAtPositionZero", [] { return BarWithProbeMenu(MakeDropDown({{32977, MF_GRAYED}})); }, true},
-    {"Enabled", [] { return BarWithProbeMenu(MakeDropDown({{OtherItem}, {32977, MF_ENABLED}})); }, false},
-    {"DisabledNotGrayed", [] { return BarWithProbeMenu(MakeDropDown({{32977, MF_DISABLED}})); }, false},
-    {"CheckedNotGrayed", [] { return BarWithProbeMenu(MakeDropDown({{32977, MF_CHECKED}})); }, false},
+    {"GrayedAtPositionZero", [] { return MakeHostMenuBar(MakeDropDown({{Probe, MF_GRAYED}})); }, true},
+    {"Enabled", [] { return MakeHostMenuBar(MakeDropDown({{OtherItem}, {Probe, MF_ENABLED}})); }, false},
+    {"DisabledNotGrayed", [] { return MakeHostMenuBar(MakeDropDown({{Probe, MF_DISABLED}})); }, false},
+    {"CheckedNotGrayed", [] { return MakeHostMenuBar(MakeDropDown({{Probe, MF_CHECKED}})); }, false},
     {"GrayedAndChecked",
-     [] { return BarWithProbeMenu(MakeDropDown({{OtherItem}, {OtherItem}, {32977, MF_GRAYED | MF_CHECKED}})); },
+     [] { return MakeHostMenuBar(MakeDropDown({{OtherItem}, {OtherItem}, {Probe, MF_GRAYED | MF_CHECKED}})); },
      true},
     {"GrayedAfterGrayedNeighbour",
-     [] { return BarWithProbeMenu(MakeDropDown({{OtherItem, MF_GRAYED}, {32977, MF_ENABLED}})); }, false},
+     [] { return MakeHostMenuBar(MakeDropDown({{OtherItem, MF_GRAYED}, {Probe, MF_ENABLED}})); }, false},
     {"FirstOfTwoEnabledSecondGrayed",
-     [] { return BarWithProbeMenu(MakeDropDown({{32977, MF_ENABLED}, {32977, MF_GRAYED}})); }, false},
+     [] { return MakeHostMenuBar(MakeDropDown({{Probe, MF_ENABLED}, {Probe, MF_GRAYED}})); }, false},
     {"FirstOfTwoGrayedSecondEnabled",
-     [] { return BarWithProbeMenu(MakeDropDown({{32977, MF_GRAYED}, {32977, MF_ENABLED}})); }, true},
+     [] { return MakeHostMenuBar(MakeDropDown({{Probe, MF_GRAYED}, {Probe, MF_ENABLED}})); }, true},
     // No item matches: the position one past the end names no item, whose
     // state reads as all bits set.
-    {"ProbeAbsentFromNonEmptyMenu", [] { return BarWithProbeMenu(MakeDropDown({{OtherItem}, {OtherItem}})); }, true},
-    {"EmptyProbeMenu", [] { return BarWithProbeMenu(MakeDropDown({})); }, true},
+    {"ProbeAbsentFromNonEmptyMenu", [] { return MakeHostMenuBar(MakeDropDown({{OtherItem}, {OtherItem}})); }, true},
+    {"EmptyProbeMenu", [] { return MakeHostMenuBar(MakeDropDown({})); }, true},
     {"NoMenuBar", nullptr, true},
-    {"ThreeTopLevelMenus",
-     [] { return MakeMenuBar({Filler(), Filler(), MakeDropDown({{32977, MF_ENABLED}})}); }, true},
-    // Searched by position in the fourth drop-down only: an enabled probe
+    {"FewerTopLevelMenusThanTheProbeMenuPosition",
+     [] { return MakeMenuBarWith(ProbeMenuAt, {{ProbeMenuAt - 1, MakeDropDown({{Probe, MF_ENABLED}})}}); }, true},
+    // Searched by position in the probe's drop-down only: an enabled probe
     // one level deeper is not found, so the state is read past the end.
     {"EnabledProbeOnlyInDeeperSubMenu",
-     [] { return BarWithProbeMenu(MakeDropDown({{OtherItem}, {0, MF_ENABLED, MakeDropDown({{32977}})}})); }, true},
-    // Only the fourth drop-down counts.
-    {"GrayedProbeInFirstMenuEnabledInFourth",
+     [] { return MakeHostMenuBar(MakeDropDown({{OtherItem}, {0, MF_ENABLED, MakeDropDown({{Probe}})}})); }, true},
+    // Only the drop-down at the probe menu's position counts.
+    {"GrayedProbeInFirstMenuEnabledInProbeMenu",
      [] {
-       return MakeMenuBar({MakeDropDown({{32977, MF_GRAYED}}), Filler(), Filler(), MakeDropDown({{32977}})});
+       return MakeMenuBarWith(ProbeMenuAt + 1,
+                              {{0, MakeDropDown({{Probe, MF_GRAYED}})}, {ProbeMenuAt, MakeDropDown({{Probe}})}});
      },
      false},
-    {"GrayedProbeInFifthMenuEnabledInFourth",
+    {"GrayedProbeInNextMenuEnabledInProbeMenu",
      [] {
-       return MakeMenuBar({Filler(), Filler(), Filler(), MakeDropDown({{32977}}), MakeDropDown({{32977, MF_GRAYED}})});
+       return MakeMenuBarWith(ProbeMenuAt + 2, {{ProbeMenuAt, MakeDropDown({{Probe}})},
+                                                {ProbeMenuAt + 1, MakeDropDown({{Probe, MF_GRAYED}})}});
      },
      false},
 };
@@ -97,7 +98,7 @@ INSTANTIATE_TEST_SUITE_P(Menus, ServerToggle, testing::ValuesIn(ToggleCases),
 class ServerToggleHandles : public ServerToggle {};
 
 TEST_F(ServerToggleHandles, PassesOneScratchSlotForTheOtherThreeWindows) {
-  window.SetMenuBar(BarWithProbeMenu(MakeDropDown({{32977}})));
+  window.SetMenuBar(MakeHostMenuBar(MakeDropDown({{Probe}})));
   ToggleImapServer();
   const auto& slots = fakehost::Host().lastOtherSlots;
   EXPECT_NE(slots[0], nullptr);
@@ -107,9 +108,9 @@ TEST_F(ServerToggleHandles, PassesOneScratchSlotForTheOtherThreeWindows) {
 
 TEST_F(ServerToggleHandles, SecondCallSeesTheMenuAsTheHostLeftIt) {
   // The host enables the probe item when it handles the command.
-  window.SetMenuBar(BarWithProbeMenu(MakeDropDown({{32977, MF_GRAYED}})));
+  window.SetMenuBar(MakeHostMenuBar(MakeDropDown({{Probe, MF_GRAYED}})));
   window.onCommand = [this](WPARAM) {
-    EnableMenuItem(GetSubMenu(GetMenu(window.Handle()), 3), 32977, MF_BYCOMMAND | MF_ENABLED);
+    SetHostProbeGrayed(window.Handle(), false);
   };
   EXPECT_TRUE(ToggleImapServer());
   EXPECT_FALSE(ToggleImapServer());
