@@ -11,6 +11,8 @@
  *   ebp-16  handler  \ EXCEPTION_REGISTRATION record, linked at fs:[0];
  *   ebp-20  next     / its address is the "establisher frame"
  */
+#include "GuardedCallLayout.h"
+
         .text
 
         .globl  _CallGuarded
@@ -22,8 +24,8 @@ _CallGuarded:
         pushl   %esi
         pushl   %edi
         pushl   $_GuardFrameHandler
-        pushl   %fs:0
-        movl    %esp, %fs:0
+        pushl   %fs:GUARD_TIB_EXCEPTION_LIST
+        movl    %esp, %fs:GUARD_TIB_EXCEPTION_LIST
 
         pushl   12(%ebp)
         call    *8(%ebp)
@@ -33,7 +35,7 @@ _CallGuarded:
 GuardLeave:
         /* esp points at the record again, on both ways out */
         popl    %ecx
-        movl    %ecx, %fs:0
+        movl    %ecx, %fs:GUARD_TIB_EXCEPTION_LIST
         addl    $4, %esp
         popl    %edi
         popl    %esi
@@ -50,7 +52,7 @@ GuardFault:
         .def    _GuardFrameHandler; .scl 3; .type 32; .endef
 _GuardFrameHandler:
         movl    4(%esp), %eax
-        testl   $6, 4(%eax)             /* EXCEPTION_UNWINDING | EXCEPTION_EXIT_UNWIND */
+        testl   $GUARD_UNWINDING_FLAGS, GUARD_EXCEPTION_FLAGS(%eax)
         jnz     GuardSearch
 
         /* RtlUnwind runs the unwind handlers of every frame above ours and
@@ -77,10 +79,10 @@ GuardUnwound:
         /* Resume at GuardFault with esp at the record and ebp as on entry. */
         movl    12(%esp), %eax          /* CONTEXT* */
         movl    8(%esp), %ecx           /* establisher frame */
-        movl    %ecx, 0xC4(%eax)        /* Esp */
-        leal    20(%ecx), %edx
-        movl    %edx, 0xB4(%eax)        /* Ebp */
-        movl    $GuardFault, 0xB8(%eax) /* Eip */
+        movl    %ecx, GUARD_CONTEXT_ESP(%eax)
+        leal    20(%ecx), %edx          /* ebp lies 20 bytes above the record */
+        movl    %edx, GUARD_CONTEXT_EBP(%eax)
+        movl    $GuardFault, GUARD_CONTEXT_EIP(%eax)
         xorl    %eax, %eax              /* ExceptionContinueExecution */
         ret
 
