@@ -55,7 +55,10 @@ void CALLBACK ReconnectTimerProc(HWND, UINT, UINT_PTR timerId, DWORD) {
   // Cancel before toggling: the host may pump messages while it handles the
   // command, and the timer must not fire a second time meanwhile.
   KillTimer(nullptr, timerId);
-  if (timerId == ToggleTimerId) ToggleTimerId = 0;
+  // KillTimer does not take back a WM_TIMER already queued, so a follow-up
+  // cancelled by exit, a new start or a new arming can still arrive here.
+  if (timerId == 0 || timerId != ToggleTimerId) return;
+  ToggleTimerId = 0;
   ToggleImapServer();
 }
 

@@ -20,6 +20,8 @@
 
 struct WatchedCalls {
   std::vector<UINT> timerDelays;  // SetTimer's elapse argument, as passed
+  std::vector<UINT_PTR> timers;   // SetTimer's answers, in order
+  TIMERPROC timerProc = nullptr;  // the procedure the plug-in armed last
   std::vector<UINT_PTR> killed;
   std::set<UINT_PTR> armed;  // set and not killed since
   std::size_t mostArmedAtOnce = 0;
@@ -37,6 +39,8 @@ inline decltype(&KillTimer) RealKillTimer = nullptr;
 inline UINT_PTR WINAPI WatchedSetTimer(HWND window, UINT_PTR id, UINT delay, TIMERPROC callback) {
   const UINT_PTR timer = RealSetTimer(window, id, delay, callback);
   Watched().timerDelays.push_back(delay);
+  Watched().timers.push_back(timer);
+  Watched().timerProc = callback;
   if (timer != 0) Watched().armed.insert(timer);
   Watched().mostArmedAtOnce = std::max(Watched().mostArmedAtOnce, Watched().armed.size());
   return timer;

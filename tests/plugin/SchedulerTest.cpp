@@ -164,6 +164,31 @@ TEST_F(Scheduler, TickWhileAFollowUpIsPendingReplacesIt) {
   EXPECT_TRUE(Watched().armed.empty());
 }
 
+// KillTimer leaves a WM_TIMER that is already queued where it is, so the
+// procedure may still be called for a timer the plug-in has cancelled.
+TEST_F(Scheduler, FollowUpOfACancelledTimerNeitherTogglesNorForgetsThePendingOne) {
+  Start(Settings(0, 60000));
+  Tick();
+  ASSERT_EQ(Watched().timers.size(), 1u);
+  const UINT_PTR first = Watched().timers[0];
+  const TIMERPROC followUp = Watched().timerProc;
+  ASSERT_NE(followUp, nullptr);
+
+  Tick();  // cancels the first follow-up and arms a second
+  ASSERT_EQ(Watched().timers.size(), 2u);
+  ASSERT_EQ(Commands(), 2u);
+  followUp(nullptr, WM_TIMER, first, GetTickCount());
+  EXPECT_EQ(Commands(), 2u) << "a stale follow-up switched the connection";
+
+  followUp(nullptr, WM_TIMER, Watched().timers[1], GetTickCount());  // the pending one still works
+  EXPECT_EQ(Commands(), 3u);
+
+  EXPECT_EQ(plugin->OnExit(), 0);
+  followUp(nullptr, WM_TIMER, Watched().timers[1], GetTickCount());  // after exit: cancelled too
+  EXPECT_EQ(Commands(), 3u);
+  EXPECT_TRUE(Watched().armed.empty());
+}
+
 TEST_F(Scheduler, UnloadCancelsAPendingFollowUp) {
   Start(Settings(0, 200));
   Tick();
