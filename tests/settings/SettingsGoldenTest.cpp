@@ -8,6 +8,8 @@
 #include <sstream>
 #include <string>
 
+#include "PluginSettings.h"
+
 namespace {
 
 std::string ReadWhole(const std::string& path) {
@@ -41,9 +43,10 @@ std::string Print(const SettingsFile& file) {
       printed += "  " + Quoted(entry.name) + " = " + Quoted(entry.value) + "\n";
     }
   }
-  printed += "Env/InterbalMinute: " + std::to_string(file.LookupInteger("Env", "InterbalMinute", 10)) + "\n";
-  printed += "Env/ConnectWaitMilliSecond: " +
-             std::to_string(file.LookupInteger("Env", "ConnectWaitMilliSecond", 1000)) + "\n";
+  for (const IntegerSetting& setting : PluginSettings) {
+    printed += std::string(setting.section) + "/" + std::string(setting.key) + ": " +
+               std::to_string(file.LookupInteger(setting.section, setting.key, setting.fallback)) + "\n";
+  }
   return printed;
 }
 
