@@ -40,14 +40,17 @@ void CountTick(RunCounts& counts, TickOutcome outcome) {
   }
 }
 
+std::string CountOf(int count, const char* noun) {
+  return std::to_string(count) + " " + noun + (count == 1 ? "" : "s");
+}
+
 std::string SummaryText(const RunCounts& counts) {
-  char text[256];
-  std::snprintf(text, sizeof text,
-                "%d minutes: %d counted, %d skipped, %d toggled; %d commands; "
-                "%d follow-up probes, %d follow-up toggles; IMAP connection %s",
-                counts.ticks, counts.counted, counts.skipped, counts.toggled, counts.commands, counts.followUpProbes,
-                counts.followUpToggles, counts.online ? "online" : "offline");
-  return text;
+  char text[128];
+  std::snprintf(text, sizeof text, ": %d counted, %d skipped, %d toggled; ", counts.counted, counts.skipped,
+                counts.toggled);
+  return CountOf(counts.ticks, "minute") + text + CountOf(counts.commands, "command") + "; " +
+         CountOf(counts.followUpProbes, "follow-up probe") + ", " + CountOf(counts.followUpToggles, "follow-up toggle") +
+         "; IMAP connection " + (counts.online ? "online" : "offline");
 }
 
 std::string FormatElapsed(long long microseconds) {

@@ -31,5 +31,9 @@ struct RunCounts {
 void CountTick(RunCounts& counts, TickOutcome outcome);
 std::string SummaryText(const RunCounts& counts);
 
+// "1 minute", "0 minutes", "2 minutes": a count with its noun in the right
+// number. `noun` is the singular; the plural adds "s".
+std::string CountOf(int count, const char* noun);
+
 // "[  15.003 s]": time since the demo started, aligned for a timeline.
 std::string FormatElapsed(long long microseconds);

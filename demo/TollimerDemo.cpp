@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "DemoHost.h"
+#include "DemoModel.h"
 #include "DemoOptions.h"
 #include "PluginLibrary.h"
 #include "Timeline.h"
@@ -92,7 +93,7 @@ int Run(const DemoOptions& options) {
   const std::string settingsPath = pluginDir + "\\Tollimer.ini";
 
   if (!options.iniPath.empty() && !CopyFileA(options.iniPath.c_str(), settingsPath.c_str(), FALSE)) {
-    timeline.Print("demo: could not copy " + options.iniPath + " to " + settingsPath + " (" +
+    timeline.Print("TollimerDemo: could not copy " + options.iniPath + " to " + settingsPath + " (" +
                    DescribeError(GetLastError()) + ")\n");
     return 1;
   }
@@ -103,23 +104,22 @@ int Run(const DemoOptions& options) {
   const std::vector<std::string> settings = SettingsLines(settingsPath);
   timeline.Print("settings: " + settingsPath + (settings.empty() ? " (none: the plug-in's defaults apply)\n" : "\n"));
   for (const std::string& line : settings) timeline.Print("            " + line + "\n");
-  std::string clock = "clock:    1 minute = " + std::to_string(options.minuteMs) + " ms, " +
-                      std::to_string(options.minutes) + " minutes";
+  std::string clock =
+      "clock:    1 minute = " + std::to_string(options.minuteMs) + " ms, " + CountOf(options.minutes, "minute");
   if (options.notGrayedMinutes > 0) {
-    clock += "; host busy (item 32977 not grayed) for the first " + std::to_string(options.notGrayedMinutes) +
-             " minutes";
+    clock += "; host busy (item 32977 not grayed) for the first " + CountOf(options.notGrayedMinutes, "minute");
   }
   timeline.Print(clock + "\n\n");
 
   DemoHost host(timeline, options.notGrayedMinutes, options.failVersion);
   if (!host.CreateMainWindow()) {
-    timeline.Print("demo: could not create the main window (" + DescribeError(GetLastError()) + ")\n");
+    timeline.Print("TollimerDemo: could not create the main window (" + DescribeError(GetLastError()) + ")\n");
     return 1;
   }
 
   PluginLibrary plugin;
   if (!plugin.Load(pluginPath)) {
-    timeline.Print("demo: " + plugin.Error() + "\n");
+    timeline.Print("TollimerDemo: " + plugin.Error() + "\n");
     return 1;
   }
   PrintInformation(timeline, plugin);

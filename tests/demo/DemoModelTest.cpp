@@ -113,6 +113,19 @@ TEST(DemoModel, SummaryCountsEveryKindOfTick) {
             "IMAP connection offline");
 }
 
+TEST(DemoModel, SummarySaysOneInTheSingular) {
+  RunCounts counts;
+  CountTick(counts, TickOutcome::Toggled);
+  counts.commands = 1;
+  counts.followUpProbes = 1;
+  counts.followUpToggles = 0;
+  EXPECT_EQ(SummaryText(counts),
+            "1 minute: 0 counted, 0 skipped, 1 toggled; 1 command; 1 follow-up probe, 0 follow-up toggles; "
+            "IMAP connection online");
+  EXPECT_EQ(CountOf(0, "minute"), "0 minutes");
+  EXPECT_EQ(CountOf(2, "minute"), "2 minutes");
+}
+
 TEST(DemoModel, ElapsedTimeIsShownInMillisecondsAligned) {
   EXPECT_EQ(FormatElapsed(0), "[   0.000 s]");
   EXPECT_EQ(FormatElapsed(1'500'999), "[   1.500 s]");

@@ -185,7 +185,7 @@ TEST_F(DemoRunTest, TickWhileTheProbeItemIsNotGrayedSendsNothing) {
   };
   EXPECT_EQ(TextsOf(EventsOf(run)), expected) << run.output;
   EXPECT_EQ(LineAfter(run, "summary: "),
-            "2 minutes: 0 counted, 1 skipped, 1 toggled; 2 commands; 1 follow-up probes, 1 follow-up toggles; "
+            "2 minutes: 0 counted, 1 skipped, 1 toggled; 2 commands; 1 follow-up probe, 1 follow-up toggle; "
             "IMAP connection online");
 }
 
@@ -207,7 +207,7 @@ TEST_F(DemoRunTest, IniOptionPutsTheGivenSettingsBesideThePlugIn) {
   const std::vector<std::string> texts = TextsOf(EventsOf(run));
   EXPECT_NE(std::find(texts.begin(), texts.end(), "minute 1   toggled"), texts.end()) << run.output;
   EXPECT_EQ(LineAfter(run, "summary: "),
-            "1 minutes: 0 counted, 0 skipped, 1 toggled; 2 commands; 1 follow-up probes, 1 follow-up toggles; "
+            "1 minute: 0 counted, 0 skipped, 1 toggled; 2 commands; 1 follow-up probe, 1 follow-up toggle; "
             "IMAP connection online");
 }
 
@@ -232,7 +232,7 @@ TEST_F(DemoRunTest, PackagedSampleSettingsAreReadAsWritten) {
   const DemoRun run = Run("--minute-ms 600 --minutes 2");
   ASSERT_EQ(run.exitCode, 0u) << run.output;
   EXPECT_EQ(LineAfter(run, "summary: "),
-            "2 minutes: 1 counted, 0 skipped, 1 toggled; 2 commands; 1 follow-up probes, 1 follow-up toggles; "
+            "2 minutes: 1 counted, 0 skipped, 1 toggled; 2 commands; 1 follow-up probe, 1 follow-up toggle; "
             "IMAP connection online");
   const std::vector<TimelineEvent> events = EventsOf(run);
   const std::vector<std::string> expected = {
@@ -277,7 +277,7 @@ TEST_F(DemoRunTest, ShowsThePlugInInformationWithTheJapaneseDescriptionInUtf8) {
 TEST_F(DemoRunTest, HostWhoseGetVersionAnswersNullIsRefused) {
   const DemoRun run = Run("--fail-version --minute-ms 100 --minutes 1");
   EXPECT_EQ(run.exitCode, 1u);
-  EXPECT_TRUE(LineAfter(run, "demo: the plug-in refused to load (error 1114").has_value()) << run.output;
+  EXPECT_TRUE(LineAfter(run, "TollimerDemo: the plug-in refused to load (error 1114").has_value()) << run.output;
   EXPECT_EQ(run.output.find("BKC_"), std::string::npos) << run.output;
 }
 
@@ -285,7 +285,7 @@ TEST_F(DemoRunTest, MissingPlugInIsReportedAsNotFound) {
   DeleteFileA((pluginDir_ + "\\Tollimer.dll").c_str());
   const DemoRun run = Run("--minute-ms 100 --minutes 1");
   EXPECT_EQ(run.exitCode, 1u);
-  const auto error = LineAfter(run, "demo: could not load ");
+  const auto error = LineAfter(run, "TollimerDemo: could not load ");
   ASSERT_TRUE(error.has_value()) << run.output;
   EXPECT_NE(error->find("Tollimer.dll (error 126"), std::string::npos) << *error;
 }

@@ -58,14 +58,16 @@ TEST_F(VersionResource, NumbersAreTheProjectVersion) {
   EXPECT_EQ(fixed.dwFileFlags & fixed.dwFileFlagsMask, 0u) << "a release: no debug, pre-release or patched flag";
 }
 
-TEST_F(VersionResource, TextsNameTheProductAndItsMaker) {
+TEST_F(VersionResource, TextsNameTheProductItsHostItsMakerAndLicence) {
   EXPECT_EQ(Text("FileVersion"), TOLLIMER_VERSION);
   EXPECT_EQ(Text("ProductVersion"), TOLLIMER_VERSION);
   EXPECT_EQ(Text("ProductName"), "Tollimer");
   EXPECT_EQ(Text("OriginalFilename"), "Tollimer.dll");
   EXPECT_EQ(Text("InternalName"), "Tollimer");
   EXPECT_EQ(Text("CompanyName"), "Tollimer Works");
-  EXPECT_EQ(Text("FileDescription"), "Tollimer: IMAP reconnect scheduler plug-in");
+  EXPECT_EQ(Text("FileDescription"), "Tollimer: IMAP reconnect scheduler plug-in for the Becky! mail client");
+  EXPECT_NE(Text("Comments").find("Becky! mail client (32-bit Windows)"), std::string::npos) << Text("Comments");
+  EXPECT_EQ(Text("LegalCopyright"), "Copyright (c) 2026 Tollimer Works. MIT License.");
 }
 
 TEST_F(VersionResource, AgreesWithThePlugInInformationRecord) {

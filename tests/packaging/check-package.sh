@@ -1,57 +1,96 @@
 #!/usr/bin/env bash
-# Makes the release zip with CPack into a folder of its own and checks it:
-# exactly the four files, the DLL as built, and text files that Windows
-# editors open as intended (CRLF line ends, the Japanese read-me in
-# Shift-JIS).
-# Usage: check-package.sh <build dir> <built Tollimer.dll> <scratch dir>
+# Makes the release zip twice, at different times, with different local time
+# zones and umasks, into folders of its own, and checks it: the same bytes
+# both times; exactly the release's files, in their fixed order, dated at the
+# commit's time, mode 0644; the programs as built; text files that Windows
+# editors open as intended; the licence; and SHA256SUMS beside the zip, which
+# `sha256sum -c` accepts.
+# Usage: check-package.sh <source dir> <build dir> <built Tollimer.dll> <1 if TollimerCheck.exe is built> <scratch dir>
 set -euo pipefail
-build=$1 dll=$2 scratch=$3
+source=$1 build=$2 dll=$3 has_check=$4 scratch=$5
 failed=0
 fail() { echo "FAIL: $*"; failed=1; }
 
+name=Tollimer-1.0-win32
+make_zip() {
+  "$source/packaging/make-zip.sh" "$build/packaging/package-files.txt" "$name" "$source" "$1"
+}
 rm -rf "$scratch"
-mkdir -p "$scratch"
-cpack --config "$build/CPackConfig.cmake" -B "$scratch" >"$scratch/cpack.log" 2>&1 || { cat "$scratch/cpack.log"; exit 1; }
-zip="$scratch/Tollimer-1.0-win32.zip"
-[[ -f "$zip" ]] || { echo "FAIL: no $zip"; ls "$scratch"; exit 1; }
+(umask 022; TZ=UTC0 make_zip "$scratch/first")
+sleep 2
+(umask 077; TZ=Asia/Tokyo make_zip "$scratch/second")
+cd "$scratch/first"
+zip=$name.zip
+cmp -s "$zip" "../second/$zip" || fail "two runs gave different zips"
+cmp -s SHA256SUMS ../second/SHA256SUMS || fail "two runs gave different SHA256SUMS"
 
-echo "content of $(basename "$zip"):"
-unzip -Z1 "$zip" | sort | tee "$scratch/content.txt"
-expected="Tollimer-1.0-win32/ReadMe-en.txt
-Tollimer-1.0-win32/ReadMe-ja.txt
-Tollimer-1.0-win32/Tollimer.dll
-Tollimer-1.0-win32/Tollimer.ini"
-[[ "$(cat "$scratch/content.txt")" == "$expected" ]] || fail "the zip holds other files than: $expected"
+echo "content of $zip:"
+unzip -Z1 "$zip" | tee content.txt
+expected=("$name/Tollimer.dll")
+[[ "$has_check" == 1 ]] && expected+=("$name/TollimerCheck.exe")
+expected+=("$name/Tollimer.ini" "$name/ReadMe-ja.txt" "$name/ReadMe-en.txt" "$name/LICENSE.txt")
+[[ "$(cat content.txt)" == "$(printf '%s\n' "${expected[@]}")" ]] ||
+  fail "the zip holds other files, or in another order, than: ${expected[*]}"
 
-unzip -q "$zip" -d "$scratch/unpacked"
-files="$scratch/unpacked/Tollimer-1.0-win32"
+# Every entry: -rw-r--r--, and the commit's time (zip keeps even seconds).
+epoch=${SOURCE_DATE_EPOCH:-$(git -C "$source" log -1 --format=%ct)}
+when=$(TZ=UTC0 date -d "@$(( (epoch + 1) / 2 * 2 ))" +%Y%m%d.%H%M%S)
+zipinfo -T "$zip" "$name/*" | awk -v when="$when" '$1 != "-rw-r--r--" || $7 != when { print; bad = 1 } END { exit bad }' ||
+  fail "entries above are not -rw-r--r-- or not dated $when (UTC)"
+
+unzip -q "$zip"
+files=$name
 cmp -s "$files/Tollimer.dll" "$dll" || fail "Tollimer.dll differs from the built one"
-
-for text in Tollimer.ini ReadMe-en.txt ReadMe-ja.txt; do
+if [[ "$has_check" == 1 ]]; then
+  cmp -s "$files/TollimerCheck.exe" "$(grep -m1 '/TollimerCheck\.exe$' "$build/packaging/package-files.txt")" ||
+    fail "TollimerCheck.exe differs from the built one"
+fi
+for text in Tollimer.ini ReadMe-ja.txt ReadMe-en.txt LICENSE.txt; do
+  cmp -s "$files/$text" "$build/packaging/files/$text" || fail "$text differs from the build's"
   lines=$(wc -l <"$files/$text")
   crlf=$(grep -c $'\r$' "$files/$text" || true)
   [[ $lines -gt 10 && $lines -eq $crlf ]] || fail "$text: $crlf of $lines lines end in CRLF"
 done
-for text in Tollimer.ini ReadMe-en.txt; do
+for text in ReadMe-en.txt LICENSE.txt; do
   LC_ALL=C grep -q $'[\x80-\xff]' "$files/$text" && fail "$text: not plain ASCII"
 done
+[[ "$(tr -d '\r' <"$files/LICENSE.txt")" == "$(cat "$source/LICENSE")" ]] || fail "LICENSE.txt is not the repository's LICENSE"
+grep -q '^MIT License' "$files/LICENSE.txt" && grep -q 'Copyright (c) 2026 Tollimer Works' "$files/LICENSE.txt" ||
+  fail "LICENSE.txt: not the MIT licence of Tollimer Works"
 
-# Shift-JIS that decodes, is no UTF-8, and says what the English one says.
-japanese=$(iconv -f CP932 -t UTF-8 "$files/ReadMe-ja.txt") || fail "ReadMe-ja.txt: not Shift-JIS"
-iconv -f UTF-8 -t UTF-8 "$files/ReadMe-ja.txt" >/dev/null 2>&1 && fail "ReadMe-ja.txt: UTF-8, not Shift-JIS"
-for phrase in "インストール" "アンインストール" "InterbalMinute=10" "ConnectWaitMilliSecond=1000" "Tollimer.dll"; do
-  grep -qF "$phrase" <<<"$japanese" || fail "ReadMe-ja.txt: no \"$phrase\""
+# The Japanese texts: Shift-JIS that decodes and is no UTF-8.
+for text in ReadMe-ja.txt Tollimer.ini; do
+  iconv -f CP932 -t UTF-8 "$files/$text" >"$text.utf8" || fail "$text: not Shift-JIS"
+  iconv -f UTF-8 -t UTF-8 "$files/$text" >/dev/null 2>&1 && fail "$text: UTF-8, not Shift-JIS"
 done
-for phrase in "Install" "Uninstall" "InterbalMinute=10" "ConnectWaitMilliSecond=1000" "plug-ins folder"; do
-  grep -qF "$phrase" "$files/ReadMe-en.txt" || fail "ReadMe-en.txt: no \"$phrase\""
+has() { grep -qF -- "$2" "$1" || fail "$1: no \"$2\""; }
+for phrase in "Becky!" "インストール" "アンインストール" "InterbalMinute=10" "ConnectWaitMilliSecond=1000" \
+              "TollimerCheck.exe" "60000" "誤記ではありません" "MIT"; do
+  has ReadMe-ja.txt.utf8 "$phrase"
+done
+for phrase in "Becky!" "Install" "Uninstall" "InterbalMinute=10" "ConnectWaitMilliSecond=1000" "plug-ins folder" \
+              "TollimerCheck.exe" "60000" "MIT"; do
+  has "$files/ReadMe-en.txt" "$phrase"
 done
 
-# The sample settings: the section and both keys with their defaults, as
-# lines of their own, and the note on the key's spelling.
+# The sample settings: comments in both languages, and every other line the
+# section header or a key with its default (the plug-in's reading of it is
+# sample_settings_test's).
+for phrase in "動作を始めるまで待つ分数" "誤記ではありません" 'really is spelled "InterbalMinute"' "TollimerCheck.exe"; do
+  has Tollimer.ini.utf8 "$phrase"
+done
+tr -d '\r' <Tollimer.ini.utf8 | grep -vxE '|;.*|\[Env\]|InterbalMinute=10|ConnectWaitMilliSecond=1000' &&
+  fail "Tollimer.ini: the lines above are neither comments nor the section and its two keys"
 for line in "[Env]" "InterbalMinute=10" "ConnectWaitMilliSecond=1000"; do
   grep -qxF "$line"$'\r' "$files/Tollimer.ini" || fail "Tollimer.ini: no line \"$line\""
 done
-grep -q 'really is spelled "InterbalMinute"' "$files/Tollimer.ini" || fail "Tollimer.ini: no note on the spelling"
+
+# The sums: the zip and each file in it, checked as a user on Linux would.
+echo "SHA256SUMS:"
+cat SHA256SUMS
+[[ "$(cut -c67- SHA256SUMS)" == "$(printf '%s\n' "$zip" "${expected[@]}")" ]] ||
+  fail "SHA256SUMS does not list the zip and each file in it, in order"
+sha256sum --quiet -c SHA256SUMS || fail "sha256sum -c SHA256SUMS failed"
 
 [[ $failed -eq 0 ]] && echo "package ok"
 exit "$failed"
