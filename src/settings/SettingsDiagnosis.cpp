@@ -91,7 +91,7 @@ class Walk {
       Take(TrimSettingsText(line));
     }
     if (envSections_ > 1) {
-      Add({FindingKind::SeveralEnvSections, envHeaderLine_, 0, envSections_, nullptr, IntervalSetting.section});
+      Add({FindingKind::SeveralEnvSections, envHeaderLine_, 0, envSections_, nullptr, {}});
     }
   }
 
