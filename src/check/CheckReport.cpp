@@ -189,6 +189,11 @@ class ReportBuilder {
       case DefaultReason::NoContent:
         return w_.Fill({"default: nothing was read (see above)", "既定値。ファイルから何も読み込めないためです"});
       case DefaultReason::NoEnvSection:
+        if (value.line != 0) {
+          return w_.Fill({"default: line {1} is meant as the [Env] header but is not taken as one (see below)",
+                          "既定値。{1} 行目の [Env] がセクションの見出しとして認識されていません（下記参照）"},
+                         {line});
+        }
         return w_.Fill({"default: the file has no [Env] section", "既定値。ファイルに [Env] セクションがありません"});
       case DefaultReason::KeyMissing:
         return w_.Fill({"default: there is no {1} line in [Env]", "既定値。[Env] セクションに {1} の行がありません"},
@@ -338,7 +343,7 @@ class ReportBuilder {
           return w_.Fill({"Line {1}: {2} is not a key of Tollimer and is ignored. Did you mean {3}? The key really "
                           "is spelled so, \"Interbal\" with a \"b\".",
                           "{1} 行目: {2}は Tollimer のキーではないため無視されます。{3} の誤りではありませんか。"
-                          "正しいキー名は \"Interval\" ではなく \"Interbal\"（b）です。"},
+                          "このキーは v ではなく b を使って「InterbalMinute」と綴ります。"},
                          {line, Quote(f.text), key});
         }
         return w_.Fill({"Line {1}: {2} is not a key of Tollimer and is ignored. Did you mean {3}?",
@@ -350,6 +355,11 @@ class ReportBuilder {
                        {line, key, Shorten(facts_.decode != nullptr ? facts_.decode(f.text) : std::string(f.text), 40),
                         other});
       case FindingKind::KeyBeforeAnyHeader:
+        if (f.otherLine != 0) {
+          return w_.Fill({"Line {1}: {2} is ignored as well, for the reason of line {3}.",
+                          "{1} 行目: {2} も、{3} 行目と同じ理由で無視されます。"},
+                         {line, key, other});
+        }
         return w_.Fill({"Line {1}: {2} comes before any section header and is ignored. Write \"[Env]\" on a line "
                         "above it.",
                         "{1} 行目: {2} がセクションの見出しより前にあるため、無視されます。その上の行に「[Env]」と"

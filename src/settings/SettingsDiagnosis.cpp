@@ -96,6 +96,7 @@ class Walk {
   }
 
   std::size_t Lines() const { return lineNumber_; }
+  std::size_t HiddenEnvHeaderLine() const { return hiddenEnvHeaderLine_; }
   std::size_t EnvSections() const { return envSections_; }
   const KeySightings& Sightings(std::size_t index) const { return sightings_[index]; }
 
@@ -123,10 +124,17 @@ class Walk {
       std::string_view unmarked = trimmed;
       unmarked.remove_prefix(Utf8Mark.size());
       unmarked = TrimSettingsText(unmarked);
-      if (ReadSettingsHeader(unmarked, name)) Add({FindingKind::Utf8MarkBeforeHeader, 1, 0, 0, nullptr, unmarked});
+      if (ReadSettingsHeader(unmarked, name)) {
+        Add({FindingKind::Utf8MarkBeforeHeader, 1, 0, 0, nullptr, unmarked});
+        Hidden(name);
+      }
     }
-    if (trimmed.front() == '[' && trimmed.find(']') != std::string_view::npos) {
-      Add({FindingKind::HeaderWithTrailingText, lineNumber_, inSection_ ? sectionLine_ : 0, 0, nullptr, trimmed});
+    if (trimmed.front() == '[') {
+      const std::size_t close = trimmed.find(']');
+      if (close != std::string_view::npos) {
+        Add({FindingKind::HeaderWithTrailingText, lineNumber_, inSection_ ? sectionLine_ : 0, 0, nullptr, trimmed});
+        Hidden(TrimSettingsText(std::string_view(trimmed.data() + 1, close - 1)));
+      }
     }
     std::string_view value;
     if (!ReadSettingsEntry(trimmed, name, value)) return;
@@ -146,10 +154,18 @@ class Walk {
     }
   }
 
+  // A line meant as the header `name` that the plug-in does not take as one.
+  void Hidden(std::string_view name) {
+    if (!inSection_) hiddenHeaderLine_ = lineNumber_;
+    if (hiddenEnvHeaderLine_ == 0 && SettingsNamesMatch(name, IntervalSetting.section)) {
+      hiddenEnvHeaderLine_ = lineNumber_;
+    }
+  }
+
   void TakeKnownKey(std::size_t index, std::string_view value) {
     const IntegerSetting* const setting = &PluginSettings[index];
     if (!inSection_) {
-      Add({FindingKind::KeyBeforeAnyHeader, lineNumber_, 0, 0, setting, {}});
+      Add({FindingKind::KeyBeforeAnyHeader, lineNumber_, hiddenHeaderLine_, 0, setting, {}});
     } else if (!inEnv_) {
       Add({FindingKind::KeyInOtherSection, lineNumber_, sectionLine_, 0, setting, sectionName_});
     } else {
@@ -168,11 +184,13 @@ class Walk {
   std::size_t sectionLine_ = 0;
   std::size_t envSections_ = 0;
   std::size_t envHeaderLine_ = 0;
+  std::size_t hiddenHeaderLine_ = 0;     // before any header
+  std::size_t hiddenEnvHeaderLine_ = 0;  // the first, anywhere
   std::array<KeySightings, PluginSettings.size()> sightings_{};
 };
 
-SettingValue ValueOf(const IntegerSetting& setting, const KeySightings& seen, std::size_t envSections,
-                     bool hasContent) {
+SettingValue ValueOf(const IntegerSetting& setting, const KeySightings& seen, const Walk& walk, bool hasContent) {
+  const std::size_t envSections = walk.EnvSections();
   SettingValue result;
   result.setting = &setting;
   result.value = setting.fallback;
@@ -191,6 +209,7 @@ SettingValue ValueOf(const IntegerSetting& setting, const KeySightings& seen, st
     result.reason = DefaultReason::NoContent;
   } else if (envSections == 0) {
     result.reason = DefaultReason::NoEnvSection;
+    result.line = walk.HiddenEnvHeaderLine();
   } else if (seen.earlierLine != 0) {
     result.reason = DefaultReason::OnlyInEarlierEnv;
     result.line = seen.earlierLine;
@@ -268,8 +287,8 @@ SettingsDiagnosis DiagnoseSettings(std::string_view bytes) {
     walk.Add({FindingKind::NulByte, walk.Lines() + (endedWithLineEnd ? 1 : 0), 0, content.size(), nullptr, {}});
   }
 
-  result.interval = ValueOf(IntervalSetting, walk.Sightings(0), walk.EnvSections(), !bytes.empty());
-  result.connectWait = ValueOf(ConnectWaitSetting, walk.Sightings(1), walk.EnvSections(), !bytes.empty());
+  result.interval = ValueOf(IntervalSetting, walk.Sightings(0), walk, !bytes.empty());
+  result.connectWait = ValueOf(ConnectWaitSetting, walk.Sightings(1), walk, !bytes.empty());
   result.warnings = WarnAboutSchedule(result.interval.value, result.connectWait.value);
   return result;
 }

@@ -45,7 +45,7 @@ enum class ValueSource {
 enum class DefaultReason {
   None,              // the value came from the file
   NoContent,         // no file, or nothing read from it (see the load's outcome)
-  NoEnvSection,      // no header names the section
+  NoEnvSection,      // no header names the section; `line`: a line meant as its header, not taken as one
   KeyMissing,        // the last such section has no entry of that name
   OnlyInEarlierEnv,  // the entry at `line` stands in an earlier section of that name only
   NotAnInteger,      // the entry at `line` holds `text`, which is no integer: `fault`
@@ -71,7 +71,8 @@ enum class FindingKind {
   DuplicateKey,         // `setting` again at `line`; the earlier entry at `otherLine` is overridden
   NearMissKey,          // `text` at `line` looks like `setting`'s key but is another name, ignored
   KeyInOtherSection,    // `setting`'s key at `line`, in the section `text` (header at `otherLine`)
-  KeyBeforeAnyHeader,   // `setting`'s key at `line`, before the first header: dropped
+  KeyBeforeAnyHeader,   // `setting`'s key at `line`, before the first header: dropped; `otherLine`: the
+                        // line above it meant as a header (0: none)
 };
 
 struct Finding {
