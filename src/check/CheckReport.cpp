@@ -161,8 +161,8 @@ class ReportBuilder {
         return w_.Fill({"a comma between the digits is not allowed; write the digits alone.",
                         "桁区切りのカンマは使えません。数字だけを続けて書いてください。"});
       case IntegerFault::TextAfterNumber:
-        return w_.Fill({"nothing may follow the number, no unit and no note ({1} does). A comment goes on a line of "
-                        "its own, starting with \";\".",
+        return w_.Fill({"{1} follows the number, and nothing may, not even a unit or a note. A comment goes on a "
+                        "line of its own, starting with \";\".",
                         "数字の後ろに{1}があります。単位や注記は書けません。コメントは「;」で始まる別の行に書いて"
                         "ください。"},
                        {Quote(fault.after)});
@@ -177,43 +177,49 @@ class ReportBuilder {
                     "使える書き方は、10 進数の整数（符号は付けても可）か、0x または $ で始まる 16 進数だけです。"});
   }
 
-  std::string Source(const SettingValue& value) const {
-    if (facts_.outcome == SettingsLoadOutcome::OpenFailed) {
-      return w_.Fill({"not read: the file cannot be opened (see above)", "読み込めません。ファイルを開けないためです（上記参照）"});
-    }
+  // Why the default applies, in a sentence or two.
+  std::string DefaultReasonText(const SettingValue& value) const {
     const std::string key = Key(value.setting);
     const std::string line = Number(static_cast<std::int64_t>(value.line));
     switch (value.reason) {
       case DefaultReason::None:
-        return w_.Fill({"from line {1}", "{1} 行目の値"}, {line});
+        break;
       case DefaultReason::NoContent:
-        return w_.Fill({"default: nothing was read (see above)", "既定値。ファイルから何も読み込めないためです"});
+        return w_.Fill({"Nothing was read from the file (see above).", "ファイルから何も読み込めません（上記参照）。"});
       case DefaultReason::NoEnvSection:
         if (value.line != 0) {
-          return w_.Fill({"default: line {1} is meant as the [Env] header but is not taken as one (see below)",
-                          "既定値。{1} 行目の [Env] がセクションの見出しとして認識されていません（下記参照）"},
+          return w_.Fill({"Line {1} is meant as the [Env] header but is not taken as one (see below).",
+                          "{1} 行目の [Env] がセクションの見出しとして認識されていません。詳しくは下記を参照して"
+                          "ください。"},
                          {line});
         }
-        return w_.Fill({"default: the file has no [Env] section", "既定値。ファイルに [Env] セクションがありません"});
+        return w_.Fill({"The file has no [Env] section.", "ファイルに [Env] セクションがありません。"});
       case DefaultReason::KeyMissing:
-        return w_.Fill({"default: there is no {1} line in [Env]", "既定値。[Env] セクションに {1} の行がありません"},
-                       {key});
+        return w_.Fill({"There is no {1} line in [Env].", "[Env] セクションに {1} の行がありません。"}, {key});
       case DefaultReason::OnlyInEarlierEnv:
-        return w_.Fill({"default: {1} stands on line {2}, in an earlier [Env] section, and only the last [Env] "
-                        "section counts",
-                        "既定値。{1} は {2} 行目にありますが、そこは前の方の [Env] セクションです。使われるのは最後の "
-                        "[Env] セクションだけです"},
+        return w_.Fill({"{1} stands on line {2}, in an earlier [Env] section; only the last [Env] section counts.",
+                        "{1} は {2} 行目にありますが、そこは前の方の [Env] セクションです。使われるのは最後の "
+                        "[Env] セクションだけです。"},
                        {key, line});
       case DefaultReason::NotAnInteger:
-        return w_.Fill({"default: the value on line {1}, {2}, is not a whole number the plug-in reads: {3}",
-                        "既定値。{1} 行目の値{2}は整数として読み取れません。{3}"},
+        return w_.Fill({"The value on line {1}, {2}, is not a whole number the plug-in reads: {3}",
+                        "{1} 行目の値{2}は整数として読み取れません。{3}"},
                        {line, Quote(value.text), FaultText(value.fault)});
     }
     return {};
   }
 
+  // "InterbalMinute = 5 (line 3)", or the default with its reason below.
   void ValueLine(const SettingValue& value, std::int32_t effective) {
-    w_.Item(Key(value.setting) + " = " + Number(effective) + w_.Fill({": {1}", "（{1}）"}, {Source(value)}));
+    const std::string head = Key(value.setting) + " = " + Number(effective);
+    if (facts_.outcome == SettingsLoadOutcome::OpenFailed) {
+      w_.Item(head + w_.Fill({" (not read: the file cannot be opened)", "（ファイルを開けないため読み込めません）"}));
+    } else if (value.source == ValueSource::File) {
+      w_.Item(head + w_.Fill({" (line {1})", "（{1} 行目の値）"}, {Number(static_cast<std::int64_t>(value.line))}));
+    } else {
+      w_.Item(head + w_.Fill({" (default)", "（既定値）"}));
+      w_.Item("  " + DefaultReasonText(value));
+    }
   }
 
   void ValuesSection() {

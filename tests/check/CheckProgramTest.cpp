@@ -75,7 +75,7 @@ TEST_F(CheckProgram, GoodFile_PrintsBothValuesAndExitsZero) {
   EXPECT_EQ(run.exitCode, 0u) << run.output;
   EXPECT_TRUE(Says(run, "File: " + Settings())) << run.output;
   EXPECT_TRUE(Says(run, "Tollimer.dll is in the same folder and reads this file")) << run.output;
-  EXPECT_TRUE(Says(run, "InterbalMinute = 2: from line 2")) << run.output;
+  EXPECT_TRUE(Says(run, "InterbalMinute = 2 (line 2)")) << run.output;
   EXPECT_TRUE(Says(run, "All is well")) << run.output;
 }
 
@@ -101,7 +101,7 @@ TEST_F(CheckProgram, MissingFile_SaysSoAndExitsOne) {
   const CheckRun run = RunCheck("--print --lang en " + Quoted(Settings()));
   EXPECT_EQ(run.exitCode, 1u) << run.output;
   EXPECT_TRUE(Says(run, "The file does not exist")) << run.output;
-  EXPECT_TRUE(Says(run, "InterbalMinute = 10: default")) << run.output;
+  EXPECT_TRUE(Says(run, "InterbalMinute = 10 (default)")) << run.output;
 }
 
 TEST_F(CheckProgram, FileHeldOpenForWriting_GivesTheSystemsReason) {
@@ -114,7 +114,7 @@ TEST_F(CheckProgram, FileHeldOpenForWriting_GivesTheSystemsReason) {
   EXPECT_EQ(run.exitCode, 1u) << run.output;
   EXPECT_TRUE(Says(run, "cannot be opened")) << run.output;
   EXPECT_TRUE(Says(run, "(error 32)")) << run.output;  // ERROR_SHARING_VIOLATION
-  EXPECT_TRUE(Says(run, "InterbalMinute = 0: not read")) << run.output;
+  EXPECT_TRUE(Says(run, "InterbalMinute = 0 (not read")) << run.output;
 }
 
 TEST_F(CheckProgram, WrongCommandLine_ExitsTwo) {

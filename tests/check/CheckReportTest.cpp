@@ -51,18 +51,18 @@ TEST_P(CheckReportSays, TheKeyFactsInBothLanguages) {
 
 const ReportCase Cases[] = {
     {"AllWell", FactsOf("[Env]\nInterbalMinute=2\nConnectWaitMilliSecond=1500\n"), false,
-     {"InterbalMinute = 2: from line 2", "ConnectWaitMilliSecond = 1500: from line 3", "minute 3", "1500 ms (1.5 s)",
+     {"InterbalMinute = 2 (line 2)", "ConnectWaitMilliSecond = 1500 (line 3)", "minute 3", "1500 ms (1.5 s)",
       "All is well"},
      {"InterbalMinute = 2（2 行目の値）", "3 分目に最初の切り替え", "1500 ミリ秒（1.5 秒）", "問題はありません"}},
     {"MissingFile", FactsOf("", SettingsLoadOutcome::NotFound), true,
-     {"does not exist", "InterbalMinute = 10: default", "ConnectWaitMilliSecond = 1000: default", "minute 11"},
-     {"ファイルがありません", "InterbalMinute = 10（既定値", "11 分目"}},
+     {"does not exist", "InterbalMinute = 10 (default)", "ConnectWaitMilliSecond = 1000 (default)", "minute 11"},
+     {"ファイルがありません", "InterbalMinute = 10（既定値）", "11 分目"}},
     {"UnitAndComma", FactsOf("[Env]\nInterbalMinute=15 min\nConnectWaitMilliSecond=1,500\n"), true,
      {"line 2, \"15 min\"", "\"min\"", "line 3, \"1,500\"", "comma"},
      {"2 行目の値「15 min」", "「min」", "3 行目の値「1,500」", "カンマ"}},
     {"TypoAndMark", FactsOf("\xEF\xBB\xBF[Env]\nIntervalMinute=5\n"), true,
-     {"Line 1: the file starts with a UTF-8 byte-order mark", "\"[Env]\"", "default: line 1 is meant as the [Env]"},
-     {"1 行目: ファイルの先頭に UTF-8 の BOM", "「[Env]」", "既定値。1 行目の [Env] が"}},
+     {"Line 1: the file starts with a UTF-8 byte-order mark", "\"[Env]\"", "Line 1 is meant as the [Env]"},
+     {"1 行目: ファイルの先頭に UTF-8 の BOM", "「[Env]」", "1 行目の [Env] が"}},
     {"TypoUnderEnv", FactsOf("[Env]\nIntervalMinute=5\n"), true,
      {"Line 2: \"IntervalMinute\"", "Did you mean InterbalMinute?"},
      {"2 行目: 「IntervalMinute」", "InterbalMinute の誤り"}},
@@ -87,8 +87,8 @@ TEST(CheckReport, FileThatCannotBeOpenedRunsWithZeros) {
   EXPECT_EQ(EffectiveInterval(facts), 0);
   EXPECT_EQ(EffectiveConnectWait(facts), 0);
   const std::string english = WriteCheckReport(facts, ReportLanguage::English);
-  for (const std::string_view fact : {"Sharing violation. (error 32)", "InterbalMinute = 0: not read",
-                                      "ConnectWaitMilliSecond = 0: not read", "first minute"}) {
+  for (const std::string_view fact : {"Sharing violation. (error 32)", "InterbalMinute = 0 (not read",
+                                      "ConnectWaitMilliSecond = 0 (not read", "first minute"}) {
     EXPECT_NE(english.find(fact), std::string::npos) << fact << "\n" << english;
   }
   EXPECT_NE(WriteCheckReport(facts, ReportLanguage::Japanese).find("（エラー 32）"), std::string::npos);

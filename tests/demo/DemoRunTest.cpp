@@ -193,7 +193,7 @@ TEST_F(DemoRunTest, WithoutASettingsFileTheDefaultTenMinutesAreCounted) {
   const DemoRun run = Run("--minute-ms 200 --minutes 3");
   ASSERT_EQ(run.exitCode, 0u) << run.output;
   EXPECT_TRUE(LineAfter(run, "  The file does not exist").has_value()) << run.output;
-  EXPECT_EQ(LineAfter(run, "    InterbalMinute = "), "10: default: nothing was read (see above)") << run.output;
+  EXPECT_EQ(LineAfter(run, "    InterbalMinute = "), "10 (default)") << run.output;
   EXPECT_EQ(LineAfter(run, "summary: "),
             "3 minutes: 3 counted, 0 skipped, 0 toggled; 0 commands; 0 follow-up probes, 0 follow-up toggles; "
             "IMAP connection online");
@@ -204,7 +204,7 @@ TEST_F(DemoRunTest, IniOptionPutsTheGivenSettingsBesideThePlugIn) {
   WriteFileText(other, "[Env]\nInterbalMinute=0\nConnectWaitMilliSecond=100\n");
   const DemoRun run = Run("--ini \"" + other + "\" --minute-ms 400 --minutes 1");
   ASSERT_EQ(run.exitCode, 0u) << run.output;
-  EXPECT_EQ(LineAfter(run, "    InterbalMinute = "), "0: from line 2") << run.output;
+  EXPECT_EQ(LineAfter(run, "    InterbalMinute = "), "0 (line 2)") << run.output;
   const std::vector<std::string> texts = TextsOf(EventsOf(run));
   EXPECT_NE(std::find(texts.begin(), texts.end(), "minute 1   toggled"), texts.end()) << run.output;
   EXPECT_EQ(LineAfter(run, "summary: "),
