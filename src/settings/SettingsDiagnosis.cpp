@@ -145,7 +145,9 @@ class Walk {
         return;
       }
     }
-    if (!inEnv_) return;
+    // Other sections may hold other programs' keys; near misses count only
+    // where Tollimer's keys were meant to be.
+    if (inSection_ && !inEnv_) return;
     for (const IntegerSetting& setting : PluginSettings) {
       if (LooksLikeKey(name, setting.key)) {
         Add({FindingKind::NearMissKey, lineNumber_, 0, 0, &setting, name});

@@ -70,6 +70,8 @@ const DiagnosisCase Cases[] = {
     {"KeyMissing", "[Env]\nInterbalMinute=3\n"sv, 3, Line(2), 1000, Default(R::KeyMissing), {}},
     {"Utf8Mark", "\xEF\xBB\xBF[Env]\r\nInterbalMinute=5\r\n"sv, 10, Default(R::NoEnvSection, 1), 1000,
      Default(R::NoEnvSection, 1), {F::Utf8MarkBeforeHeader, F::KeyBeforeAnyHeader}},
+    {"Utf8MarkAndTypo", "\xEF\xBB\xBF[Env]\nIntervalMinute=5\n[Other]\nConnectWaitMs=1\n"sv, 10,
+     Default(R::NoEnvSection, 1), 1000, Default(R::NoEnvSection, 1), {F::Utf8MarkBeforeHeader, F::NearMissKey}},
     {"Utf8MarkThenRealEnv", "\xEF\xBB\xBF; note\n[Env]\nInterbalMinute=5\n"sv, 5, Line(3), 1000,
      Default(R::KeyMissing), {}},
     {"Utf16LittleEndian", "\xFF\xFE[\0E\0n\0v\0]\0"sv, 10, Default(R::NoEnvSection), 1000, Default(R::NoEnvSection),
