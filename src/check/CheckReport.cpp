@@ -346,13 +346,13 @@ class ReportBuilder {
                        {line, key, other});
       case FindingKind::NearMissKey:
         if (f.setting != nullptr && f.setting->key == IntervalSetting.key) {
-          return w_.Fill({"Line {1}: {2} is not a key of Tollimer and is ignored. Did you mean {3}? The key really "
-                          "is spelled so, \"Interbal\" with a \"b\".",
+          return w_.Fill({"Line {1}: {2} is not a Tollimer key and is ignored. Did you mean {3}? The key really "
+                          "is spelled with a \"b\": InterbalMinute.",
                           "{1} 行目: {2}は Tollimer のキーではないため無視されます。{3} の誤りではありませんか。"
                           "このキーは v ではなく b を使って「InterbalMinute」と綴ります。"},
                          {line, Quote(f.text), key});
         }
-        return w_.Fill({"Line {1}: {2} is not a key of Tollimer and is ignored. Did you mean {3}?",
+        return w_.Fill({"Line {1}: {2} is not a Tollimer key and is ignored. Did you mean {3}?",
                         "{1} 行目: {2}は Tollimer のキーではないため無視されます。{3} の誤りではありませんか。"},
                        {line, Quote(f.text), key});
       case FindingKind::KeyInOtherSection:
