@@ -198,7 +198,7 @@ class ReportBuilder {
         return w_.Fill({"There is no {1} line in [Env].", "[Env] セクションに {1} の行がありません。"}, {key});
       case DefaultReason::OnlyInEarlierEnv:
         return w_.Fill({"{1} stands on line {2}, in an earlier [Env] section; only the last [Env] section counts.",
-                        "{1} は {2} 行目にありますが、そこは前の方の [Env] セクションです。使われるのは最後の "
+                        "{1} は {2} 行目にありますが、その後に別の [Env] セクションがあります。使われるのは最後の "
                         "[Env] セクションだけです。"},
                        {key, line});
       case DefaultReason::NotAnInteger:
@@ -291,8 +291,8 @@ class ReportBuilder {
                         "ms, which it caps at about 24.8 days. The switch back never comes before the next minute's "
                         "switch cancels it, so the connection is off one minute and on the next.",
                         "警告: ConnectWaitMilliSecond が負の値（{1}）です。Windows には符号なしの {2} ミリ秒として渡され、"
-                        "上限の約 24.8 日に切り詰められます。オンに戻す前に次の分の切り替えで取り消されるため、接続は "
-                        "1 分ごとにオフとオンを交互に繰り返します。"},
+                        "上限の約 24.8 日に切り詰められます。オンに戻す処理は、実行される前に次の分の切り替えで取り消さ"
+                        "れます。そのため接続は 1 分ごとにオフとオンを交互に繰り返します。"},
                        {Number(wait), Number(static_cast<std::int64_t>(static_cast<std::uint32_t>(wait)))});
     }
     return {};
