@@ -19,6 +19,7 @@ const char DemoUsage[] =
     "                          Tollimer.ini, before loading it\n"
     "  --plugin-dir DIR        load Tollimer.dll from DIR instead of PlugIns\n"
     "  --fail-version          BKA_GetVersion answers null: the plug-in refuses to load\n"
+    "  --lang ja|en            the language of the settings check's report (default en)\n"
     "  --help                  this text\n";
 
 namespace {
@@ -92,6 +93,12 @@ ParsedOptions ParseDemoOptions(const std::vector<std::string_view>& arguments) {
       const auto value = takeValue();
       if (!value || value->empty()) return Failure(std::string(name) + " needs a path");
       options.*option.field = std::string(*value);
+    }
+    if (name == "--lang") {
+      known = true;
+      const auto value = takeValue();
+      if (!value || (*value != "ja" && *value != "en")) return Failure("--lang takes ja or en");
+      options.japanese = *value == "ja";
     }
     if (name == "--fail-version" || name == "--help" || name == "-h" || name == "/?") {
       if (inlineValue) return Failure(std::string(name) + " takes no value");

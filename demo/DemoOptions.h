@@ -12,6 +12,7 @@ struct DemoOptions {
   std::string iniPath;       // copied beside the plug-in before loading it
   std::string pluginDir;     // empty: "PlugIns" beside the demo
   bool failVersion = false;  // BKA_GetVersion answers null
+  bool japanese = false;     // the settings check's report in Japanese
   bool help = false;
 };
 

@@ -3,15 +3,18 @@
 // clock, printing a timeline of what the plug-in does to the host.
 #include <windows.h>
 
+#include <cstdint>
 #include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "CheckReport.h"
 #include "DemoHost.h"
 #include "DemoModel.h"
 #include "DemoOptions.h"
 #include "PluginLibrary.h"
+#include "SettingsCheck.h"
 #include "Timeline.h"
 
 namespace {
@@ -30,30 +33,26 @@ std::string FullPath(const std::string& path) {
   return length == 0 || length >= MAX_PATH ? path : std::string(full, length);
 }
 
-// The settings lines as the user wrote them, without blank and comment lines;
-// empty when there is no file.
-std::vector<std::string> SettingsLines(const std::string& path) {
-  std::vector<std::string> lines;
-  const HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return lines;
-  std::string content;
-  char buffer[4096];
-  DWORD read = 0;
-  while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0) content.append(buffer, read);
-  CloseHandle(file);
-
-  std::size_t begin = 0;
-  while (begin < content.size()) {
-    std::size_t end = content.find_first_of("\r\n", begin);
-    if (end == std::string::npos) end = content.size();
-    std::string_view line(content.data() + begin, end - begin);
-    while (!line.empty() && static_cast<unsigned char>(line.front()) <= ' ') line.remove_prefix(1);
-    while (!line.empty() && static_cast<unsigned char>(line.back()) <= ' ') line.remove_suffix(1);
-    if (!line.empty() && line.front() != ';') lines.push_back(CodePageToUtf8(line, CP_ACP));
-    begin = end + 1;
+// TollimerCheck's report on the file the plug-in will read, indented under
+// the heading, and a note when a demo minute ends before the plug-in's switch
+// back would come.
+void PrintSettingsCheck(Timeline& timeline, const DemoOptions& options, const std::string& pluginPath) {
+  const SettingsCheck check = CheckSettingsFile(SettingsPathFor(pluginPath));
+  const std::string report =
+      WriteCheckReport(check.facts, options.japanese ? ReportLanguage::Japanese : ReportLanguage::English);
+  timeline.Print("settings check (as TollimerCheck.exe reports it):\n");
+  for (std::size_t begin = 0; begin < report.size();) {
+    const std::size_t end = report.find('\n', begin);
+    const std::string line = report.substr(begin, end - begin);
+    timeline.Print(line.empty() ? "\n" : "  " + line + "\n");
+    begin = end == std::string::npos ? report.size() : end + 1;
   }
-  return lines;
+  const auto wait = static_cast<std::uint32_t>(EffectiveConnectWait(check.facts));
+  if (static_cast<std::uint32_t>(options.minuteMs) < wait) {
+    timeline.Print("demo: note: one demo minute (" + std::to_string(options.minuteMs) +
+                   " ms) is shorter than the plug-in's wait before the switch back (" + std::to_string(wait) +
+                   " ms): the next minute's switch or the end of the run comes first.\n");
+  }
 }
 
 void PrintInformation(Timeline& timeline, PluginLibrary& plugin) {
@@ -101,9 +100,7 @@ int Run(const DemoOptions& options) {
   timeline.Print(std::string("Tollimer demo host: a stand-in for the mail client, version ") + DemoHostVersion +
                  (options.failVersion ? " (told to answer BKA_GetVersion with null)" : "") + "\n");
   timeline.Print("plug-in:  " + pluginPath + "\n");
-  const std::vector<std::string> settings = SettingsLines(settingsPath);
-  timeline.Print("settings: " + settingsPath + (settings.empty() ? " (none: the plug-in's defaults apply)\n" : "\n"));
-  for (const std::string& line : settings) timeline.Print("            " + line + "\n");
+  PrintSettingsCheck(timeline, options, pluginPath);
   std::string clock =
       "clock:    1 minute = " + std::to_string(options.minuteMs) + " ms, " + CountOf(options.minutes, "minute");
   if (options.notGrayedMinutes > 0) {

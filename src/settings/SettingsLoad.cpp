@@ -37,11 +37,13 @@ void FreeBytes(char* bytes) {
   if (bytes != nullptr) HeapFree(GetProcessHeap(), 0, bytes);
 }
 
-// Whether the path names a file the plug-in reads at all.
-bool IsUsableFile(const char* path) {
+// Whether the path names a file the plug-in reads at all: Read when it does,
+// otherwise why not.
+SettingsLoadOutcome FindUsableFile(const char* path) {
   WIN32_FIND_DATAA found;
   const FindHandle search(FindFirstFileA(path, &found));
-  if (!search.Valid() || (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) return false;
+  if (!search.Valid()) return SettingsLoadOutcome::NotFound;
+  if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) return SettingsLoadOutcome::Directory;
   // A time outside 1980..2107 has no MS-DOS form; such a file is passed over.
   // Windows refuses later years in FileTimeToDosDateTime, but Wine wraps them
   // into the 1980s, so the year is checked here as well.
@@ -49,9 +51,10 @@ bool IsUsableFile(const char* path) {
   WORD dosDate = 0;
   WORD dosTime = 0;
   SYSTEMTIME localTime;
-  return FileTimeToLocalFileTime(&found.ftLastWriteTime, &local) &&
-         FileTimeToDosDateTime(&local, &dosDate, &dosTime) && FileTimeToSystemTime(&local, &localTime) &&
-         localTime.wYear <= 2107;
+  const bool dosTimeExists = FileTimeToLocalFileTime(&found.ftLastWriteTime, &local) &&
+                             FileTimeToDosDateTime(&local, &dosDate, &dosTime) &&
+                             FileTimeToSystemTime(&local, &localTime) && localTime.wYear <= 2107;
+  return dosTimeExists ? SettingsLoadOutcome::Read : SettingsLoadOutcome::TimeOutOfRange;
 }
 
 // Appends to a fixed buffer, cutting short what does not fit; always
@@ -66,14 +69,16 @@ class MessageWriter {
     length_ += count;
     buffer_[length_] = '\0';
   }
+  std::size_t Length() const { return length_; }
 
  private:
   SettingsLoad::MessageBuffer& buffer_;
   std::size_t length_ = 0;
 };
 
-// "Cannot open file "<full path>". <system text>"
-void WriteOpenError(const char* path, DWORD error, SettingsLoad::MessageBuffer& message) {
+// "Cannot open file "<full path>". <system text>"; returns where the system
+// text starts.
+std::size_t WriteOpenError(const char* path, DWORD error, SettingsLoad::MessageBuffer& message) {
   MessageWriter writer(message);
   writer.Append("Cannot open file \"");
   std::array<char, MAX_PATH * 2> fullPath{};
@@ -81,6 +86,7 @@ void WriteOpenError(const char* path, DWORD error, SettingsLoad::MessageBuffer& 
   writer.Append(length > 0 && length < fullPath.size() ? std::string_view(fullPath.data(), length)
                                                         : std::string_view(path));
   writer.Append("\". ");
+  const std::size_t systemTextOffset = writer.Length();
 
   std::array<char, 512> systemText{};
   DWORD textLength = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0,
@@ -96,14 +102,19 @@ void WriteOpenError(const char* path, DWORD error, SettingsLoad::MessageBuffer& 
     writer.Append(std::string_view(number.data(), static_cast<std::size_t>(converted.ptr - number.data())));
     writer.Append(".");
   }
+  return systemTextOffset;
 }
 
 }  // namespace
 
 SettingsLoad::SettingsLoad(SettingsLoad&& other) noexcept
     : bytes_(std::exchange(other.bytes_, nullptr)),
+      byteCount_(std::exchange(other.byteCount_, 0)),
       file_(std::exchange(other.file_, SettingsFile())),
-      openError_(other.openError_) {
+      openError_(other.openError_),
+      outcome_(std::exchange(other.outcome_, SettingsLoadOutcome::NoPath)),
+      openErrorCode_(std::exchange(other.openErrorCode_, 0)),
+      systemTextOffset_(std::exchange(other.systemTextOffset_, 0)) {
   other.openError_[0] = '\0';
 }
 
@@ -111,9 +122,13 @@ SettingsLoad& SettingsLoad::operator=(SettingsLoad&& other) noexcept {
   if (this != &other) {
     FreeBytes(bytes_);
     bytes_ = std::exchange(other.bytes_, nullptr);
+    byteCount_ = std::exchange(other.byteCount_, 0);
     file_ = std::exchange(other.file_, SettingsFile());
     openError_ = other.openError_;
     other.openError_[0] = '\0';
+    outcome_ = std::exchange(other.outcome_, SettingsLoadOutcome::NoPath);
+    openErrorCode_ = std::exchange(other.openErrorCode_, 0);
+    systemTextOffset_ = std::exchange(other.systemTextOffset_, 0);
   }
   return *this;
 }
@@ -122,19 +137,28 @@ SettingsLoad::~SettingsLoad() { FreeBytes(bytes_); }
 
 SettingsLoad LoadSettingsFile(const char* path) {
   SettingsLoad load;
-  if (path == nullptr || path[0] == '\0' || !IsUsableFile(path)) return load;
+  if (path == nullptr || path[0] == '\0') return load;
+  load.outcome_ = FindUsableFile(path);
+  if (load.outcome_ != SettingsLoadOutcome::Read) return load;
 
   const FileHandle file(
       CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.Valid()) {
-    WriteOpenError(path, GetLastError(), load.openError_);
+    load.outcome_ = SettingsLoadOutcome::OpenFailed;
+    load.openErrorCode_ = GetLastError();
+    load.systemTextOffset_ = WriteOpenError(path, load.openErrorCode_, load.openError_);
     return load;
   }
 
   // ReadFile takes a 32-bit count; a file that large could not be held by a
   // 32-bit process anyway.
+  load.outcome_ = SettingsLoadOutcome::ReadFailed;
   LARGE_INTEGER size;
-  if (!GetFileSizeEx(file.Get(), &size) || size.QuadPart == 0 || size.QuadPart > 0x7FFFFFFF) return load;
+  if (!GetFileSizeEx(file.Get(), &size) || size.QuadPart > 0x7FFFFFFF) return load;
+  if (size.QuadPart == 0) {
+    load.outcome_ = SettingsLoadOutcome::Empty;
+    return load;
+  }
   const auto byteCount = static_cast<DWORD>(size.QuadPart);
   load.bytes_ = static_cast<char*>(HeapAlloc(GetProcessHeap(), 0, byteCount));
   if (load.bytes_ == nullptr) return load;
@@ -142,7 +166,9 @@ SettingsLoad LoadSettingsFile(const char* path) {
   // One read of the whole file. A short read is not retried; only the bytes
   // actually read are parsed.
   DWORD bytesRead = 0;
-  if (!ReadFile(file.Get(), load.bytes_, byteCount, &bytesRead, nullptr)) bytesRead = 0;
+  if (!ReadFile(file.Get(), load.bytes_, byteCount, &bytesRead, nullptr)) return load;
+  load.outcome_ = bytesRead == 0 ? SettingsLoadOutcome::Empty : SettingsLoadOutcome::Read;
+  load.byteCount_ = bytesRead;
   load.file_ = SettingsFile(std::string_view(load.bytes_, bytesRead));
   return load;
 }

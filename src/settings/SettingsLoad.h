@@ -14,8 +14,11 @@
 // for the error.
 #include <array>
 #include <cstddef>
+#include <cstdint>
+#include <string_view>
 
 #include "SettingsFile.h"
+#include "SettingsLoadOutcome.h"
 
 // Owns the file's bytes; move-only.
 class SettingsLoad {
@@ -35,12 +38,26 @@ class SettingsLoad {
   // NUL-terminated; "" unless OpenFailed(). Cut short if it would not fit.
   const char* OpenErrorMessage() const { return openError_.data(); }
 
+  // Why the file read as it did. The plug-in needs none of this; the settings
+  // check tells the user.
+  SettingsLoadOutcome Outcome() const { return outcome_; }
+  // The system's error code and its text (the tail of OpenErrorMessage()),
+  // when OpenFailed().
+  std::uint32_t OpenErrorCode() const { return openErrorCode_; }
+  const char* OpenErrorSystemText() const { return openError_.data() + systemTextOffset_; }
+  // Every byte read, also those after a NUL, which File() does not see.
+  std::string_view Bytes() const { return std::string_view(bytes_, byteCount_); }
+
  private:
   friend SettingsLoad LoadSettingsFile(const char* path);
 
   char* bytes_ = nullptr;  // the file's content, from the process heap; File() views it
+  std::size_t byteCount_ = 0;
   SettingsFile file_;
   MessageBuffer openError_{};
+  SettingsLoadOutcome outcome_ = SettingsLoadOutcome::NoPath;
+  std::uint32_t openErrorCode_ = 0;
+  std::size_t systemTextOffset_ = 0;
 };
 
 SettingsLoad LoadSettingsFile(const char* path);

@@ -192,7 +192,8 @@ TEST_F(DemoRunTest, TickWhileTheProbeItemIsNotGrayedSendsNothing) {
 TEST_F(DemoRunTest, WithoutASettingsFileTheDefaultTenMinutesAreCounted) {
   const DemoRun run = Run("--minute-ms 200 --minutes 3");
   ASSERT_EQ(run.exitCode, 0u) << run.output;
-  EXPECT_NE(run.output.find("Tollimer.ini (none: the plug-in's defaults apply)"), std::string::npos) << run.output;
+  EXPECT_TRUE(LineAfter(run, "  The file does not exist").has_value()) << run.output;
+  EXPECT_EQ(LineAfter(run, "    InterbalMinute = "), "10 (default)") << run.output;
   EXPECT_EQ(LineAfter(run, "summary: "),
             "3 minutes: 3 counted, 0 skipped, 0 toggled; 0 commands; 0 follow-up probes, 0 follow-up toggles; "
             "IMAP connection online");
@@ -203,12 +204,24 @@ TEST_F(DemoRunTest, IniOptionPutsTheGivenSettingsBesideThePlugIn) {
   WriteFileText(other, "[Env]\nInterbalMinute=0\nConnectWaitMilliSecond=100\n");
   const DemoRun run = Run("--ini \"" + other + "\" --minute-ms 400 --minutes 1");
   ASSERT_EQ(run.exitCode, 0u) << run.output;
-  EXPECT_EQ(LineAfter(run, "            InterbalMinute="), "0") << run.output;
+  EXPECT_EQ(LineAfter(run, "    InterbalMinute = "), "0 (line 2)") << run.output;
   const std::vector<std::string> texts = TextsOf(EventsOf(run));
   EXPECT_NE(std::find(texts.begin(), texts.end(), "minute 1   toggled"), texts.end()) << run.output;
   EXPECT_EQ(LineAfter(run, "summary: "),
             "1 minute: 0 counted, 0 skipped, 1 toggled; 2 commands; 1 follow-up probe, 1 follow-up toggle; "
             "IMAP connection online");
+}
+
+TEST_F(DemoRunTest, ReportsTheSettingsInJapaneseAndWarnsOfAWaitLongerThanItsMinute) {
+  WriteSettings("[Env]\r\nInterbalMinute=1\r\nConnectWaitMilliSecond=2000\r\n");
+  const DemoRun run = Run("--lang ja --minute-ms 500 --minutes 0");
+  ASSERT_EQ(run.exitCode, 0u) << run.output;
+  EXPECT_EQ(LineAfter(run, "    ConnectWaitMilliSecond = "), "2000（3 行目の値）") << run.output;
+  EXPECT_TRUE(LineAfter(run, "demo: note: one demo minute (500 ms) is shorter than the plug-in's wait before the "
+                             "switch back (2000 ms)")
+                  .has_value())
+      << run.output;
+  EXPECT_FALSE(Run("--minute-ms 2000 --minutes 0").output.find("demo: note:") != std::string::npos);
 }
 
 TEST_F(DemoRunTest, PackagedSampleSettingsAreReadAsWritten) {

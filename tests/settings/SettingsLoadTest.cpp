@@ -64,6 +64,7 @@ TEST_F(SettingsLoadFromDisk, NormalFile_ReadsBothValues) {
   const SettingsLoad load = LoadSettingsFile(Path().c_str());
   EXPECT_FALSE(load.OpenFailed());
   EXPECT_STREQ(load.OpenErrorMessage(), "");
+  EXPECT_EQ(load.Outcome(), SettingsLoadOutcome::Read);
   EXPECT_EQ(load.File().LookupInteger("Env", "InterbalMinute", 10), 15);
   EXPECT_EQ(load.File().LookupInteger("Env", "ConnectWaitMilliSecond", 1000), 2500);
 }
@@ -89,6 +90,7 @@ TEST_F(SettingsLoadFromDisk, MovedLoad_KeepsTheContent) {
 
 TEST_F(SettingsLoadFromDisk, NoFile_ReadsAsEmpty) {
   const SettingsLoad load = LoadSettingsFile(Path().c_str());
+  EXPECT_EQ(load.Outcome(), SettingsLoadOutcome::NotFound);
   EXPECT_FALSE(load.OpenFailed());
   EXPECT_TRUE(IsEmpty(load.File()));
 }
@@ -97,11 +99,13 @@ TEST_F(SettingsLoadFromDisk, EmptyPath_ReadsAsEmpty) {
   EXPECT_TRUE(IsEmpty(LoadSettingsFile("").File()));
   EXPECT_FALSE(LoadSettingsFile("").OpenFailed());
   EXPECT_TRUE(IsEmpty(LoadSettingsFile(nullptr).File()));
+  EXPECT_EQ(LoadSettingsFile("").Outcome(), SettingsLoadOutcome::NoPath);
 }
 
 TEST_F(SettingsLoadFromDisk, DirectoryWithTheSettingsName_ReadsAsEmpty) {
   ASSERT_TRUE(CreateDirectoryA(Path().c_str(), nullptr));
   const SettingsLoad load = LoadSettingsFile(Path().c_str());
+  EXPECT_EQ(load.Outcome(), SettingsLoadOutcome::Directory);
   EXPECT_FALSE(load.OpenFailed());
   EXPECT_TRUE(IsEmpty(load.File()));
 }
@@ -109,6 +113,7 @@ TEST_F(SettingsLoadFromDisk, DirectoryWithTheSettingsName_ReadsAsEmpty) {
 TEST_F(SettingsLoadFromDisk, EmptyFile_ReadsAsEmpty) {
   Write("");
   const SettingsLoad load = LoadSettingsFile(Path().c_str());
+  EXPECT_EQ(load.Outcome(), SettingsLoadOutcome::Empty);
   EXPECT_FALSE(load.OpenFailed());
   EXPECT_TRUE(IsEmpty(load.File()));
 }
@@ -125,6 +130,7 @@ TEST_P(SettingsLoadByLastWriteTime, ReadsOnlyFilesWithAnMsDosTime) {
   SetLastWriteLocalTime(GetParam().year, GetParam().month, GetParam().day);
   const SettingsLoad load = LoadSettingsFile(Path().c_str());
   EXPECT_FALSE(load.OpenFailed());
+  EXPECT_EQ(load.Outcome(), GetParam().read ? SettingsLoadOutcome::Read : SettingsLoadOutcome::TimeOutOfRange);
   EXPECT_EQ(load.File().LookupInteger("Env", "InterbalMinute", 10), GetParam().read ? 15 : 10) << GetParam().year;
 }
 
@@ -148,6 +154,8 @@ TEST_F(SettingsLoadFromDisk, FileHeldOpenForWriting_FailsNamingTheFullPath) {
   CloseHandle(writer);
 
   EXPECT_TRUE(load.OpenFailed());
+  EXPECT_EQ(load.Outcome(), SettingsLoadOutcome::OpenFailed);
+  EXPECT_EQ(load.OpenErrorCode(), static_cast<std::uint32_t>(ERROR_SHARING_VIOLATION));
   EXPECT_TRUE(IsEmpty(load.File()));
   const std::string message = load.OpenErrorMessage();
   EXPECT_NE(message.find("\"" + Path() + "\""), std::string::npos) << message;
@@ -156,6 +164,14 @@ TEST_F(SettingsLoadFromDisk, FileHeldOpenForWriting_FailsNamingTheFullPath) {
                            ERROR_SHARING_VIOLATION, 0, systemText, sizeof systemText, nullptr), 0u);
   const std::string firstLine = std::string(systemText).substr(0, std::string(systemText).find_first_of("\r\n"));
   EXPECT_NE(message.find(firstLine), std::string::npos) << message << " lacks \"" << firstLine << "\"";
+  EXPECT_EQ(std::string(load.OpenErrorSystemText()).rfind(firstLine, 0), 0u) << load.OpenErrorSystemText();
+}
+
+TEST_F(SettingsLoadFromDisk, BytesAfterANul_AreKeptForTheCheckButNotRead) {
+  Write(std::string_view("[Env]\r\n\0InterbalMinute=15\r\n", 25));
+  const SettingsLoad load = LoadSettingsFile(Path().c_str());
+  EXPECT_EQ(load.Bytes().size(), 25u);
+  EXPECT_EQ(load.File().LookupInteger("Env", "InterbalMinute", 10), 10);
 }
 
 TEST_F(SettingsLoadFromDisk, FileOpenByAnotherReader_IsRead) {

@@ -1,0 +1,84 @@
+#include "SettingsCheck.h"
+
+#include <windows.h>
+
+#include "PluginSettings.h"
+#include "SettingsPath.h"
+
+namespace {
+
+std::string FullPath(const std::string& path) {
+  char full[MAX_PATH * 2] = {};
+  const DWORD length = GetFullPathNameA(path.c_str(), sizeof full, full, nullptr);
+  return length == 0 || length >= sizeof full ? path : std::string(full, length);
+}
+
+std::string FolderOf(const std::string& path) {
+  const std::size_t slash = path.find_last_of("\\/");
+  return slash == std::string::npos ? "." : path.substr(0, slash);
+}
+
+bool IsFile(const std::string& path) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+std::string DerivedSettingsPath(const std::string& dllPath) {
+  SettingsPathBuffer buffer{};
+  return DeriveSettingsPath(dllPath, buffer) ? std::string(buffer.data()) : std::string();
+}
+
+bool EndsWithDll(const std::string& path) {
+  return path.size() >= 4 && lstrcmpiA(path.c_str() + path.size() - 4, ".dll") == 0;
+}
+
+}  // namespace
+
+std::string AnsiToUtf8(std::string_view text) {
+  if (text.empty()) return {};
+  const int inputLength = static_cast<int>(text.size());
+  const int wideLength = MultiByteToWideChar(CP_ACP, 0, text.data(), inputLength, nullptr, 0);
+  if (wideLength <= 0) return {};
+  std::wstring wide(static_cast<std::size_t>(wideLength), L'\0');
+  MultiByteToWideChar(CP_ACP, 0, text.data(), inputLength, wide.data(), wideLength);
+  const int utf8Length = WideCharToMultiByte(CP_UTF8, 0, wide.data(), wideLength, nullptr, 0, nullptr, nullptr);
+  if (utf8Length <= 0) return {};
+  std::string utf8(static_cast<std::size_t>(utf8Length), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, wide.data(), wideLength, utf8.data(), utf8Length, nullptr, nullptr);
+  return utf8;
+}
+
+std::string SettingsPathFor(const std::string& given) {
+  const std::string full = FullPath(given);
+  return EndsWithDll(full) ? DerivedSettingsPath(full) : full;
+}
+
+SettingsCheck CheckSettingsFile(const std::string& settingsPath) {
+  SettingsCheck check{LoadSettingsFile(settingsPath.c_str()), {}};
+  CheckFacts& facts = check.facts;
+  const std::string full = settingsPath.empty() ? settingsPath : FullPath(settingsPath);
+  facts.checkedPath = AnsiToUtf8(full);
+  const std::string dllBeside = FolderOf(full) + "\\Tollimer.dll";
+  facts.dllBeside = !full.empty() && IsFile(dllBeside);
+  facts.readByDllBeside = facts.dllBeside && lstrcmpiA(DerivedSettingsPath(dllBeside).c_str(), full.c_str()) == 0;
+  facts.outcome = check.load.Outcome();
+  facts.openErrorCode = check.load.OpenErrorCode();
+  facts.openErrorText = AnsiToUtf8(check.load.OpenErrorSystemText());
+  facts.decode = [](std::string_view bytes) { return AnsiToUtf8(bytes); };
+  facts.diagnosis = DiagnoseSettings(check.load.Bytes());
+
+  // One reading: the diagnosis must give the plug-in's own values.
+  if (!check.load.OpenFailed()) {
+    const SettingsFile& file = check.load.File();
+    const std::int32_t interval =
+        file.LookupInteger(IntervalSetting.section, IntervalSetting.key, IntervalSetting.fallback);
+    const std::int32_t wait =
+        file.LookupInteger(ConnectWaitSetting.section, ConnectWaitSetting.key, ConnectWaitSetting.fallback);
+    if (interval != facts.diagnosis.interval.value || wait != facts.diagnosis.connectWait.value) {
+      facts.valuesDisagreeWithLookup = true;
+      facts.diagnosis.interval.value = interval;
+      facts.diagnosis.connectWait.value = wait;
+    }
+  }
+  return check;
+}

@@ -1,0 +1,123 @@
+// TollimerCheck: shows what Tollimer.dll will read from its settings file,
+// and why, in a message box, or on standard output with --print.
+// Exit status: 0 when both values come from the file as written, 1 when
+// something needs the user's attention, 2 for a wrong command line.
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+#include "CheckReport.h"
+#include "SettingsCheck.h"
+
+namespace {
+
+struct CheckOptions {
+  bool print = false;
+  bool help = false;
+  ReportLanguage language = ReportLanguage::English;
+  std::string path;  // empty: Tollimer.dll beside this program
+  std::string error;
+};
+
+ReportLanguage UserLanguage() {
+  return PRIMARYLANGID(GetUserDefaultUILanguage()) == LANG_JAPANESE ? ReportLanguage::Japanese
+                                                                    : ReportLanguage::English;
+}
+
+CheckOptions ParseOptions(int argc, char** argv) {
+  CheckOptions options;
+  options.language = UserLanguage();
+  for (int i = 1; i < argc && options.error.empty(); ++i) {
+    const std::string_view argument = argv[i];
+    if (argument == "--print") {
+      options.print = true;
+    } else if (argument == "--help" || argument == "-h" || argument == "/?") {
+      options.help = true;
+    } else if (argument == "--lang" || argument.starts_with("--lang=")) {
+      std::string_view name;
+      if (argument.size() > 6) {
+        name = argument.substr(7);
+      } else if (i + 1 < argc) {
+        name = argv[++i];
+      }
+      if (!ReadReportLanguage(name, options.language)) options.error = "--lang takes ja or en";
+    } else if (argument.starts_with("--")) {
+      options.error = "unknown option " + std::string(argument);
+    } else if (options.path.empty()) {
+      options.path = std::string(argument);
+    } else {
+      options.error = "only one file can be checked at a time";
+    }
+  }
+  return options;
+}
+
+std::wstring Utf8ToWide(std::string_view text) {
+  if (text.empty()) return {};
+  const int length = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+  std::wstring wide(static_cast<std::size_t>(length > 0 ? length : 0), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
+  return wide;
+}
+
+// A console gets the text in UTF-16, whatever its code page; a pipe or file
+// gets UTF-8. A GUI program started from a console has no standard output of
+// its own: it writes to the console it was started from, if any.
+void Print(std::string_view utf8) {
+  HANDLE output = GetStdHandle(STD_OUTPUT_HANDLE);
+  if ((output == nullptr || output == INVALID_HANDLE_VALUE) && AttachConsole(ATTACH_PARENT_PROCESS)) {
+    output = CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                         OPEN_EXISTING, 0, nullptr);
+  }
+  if (output == nullptr || output == INVALID_HANDLE_VALUE) return;
+  DWORD mode = 0;
+  DWORD written = 0;
+  if (GetConsoleMode(output, &mode)) {
+    const std::wstring wide = Utf8ToWide(utf8);
+    WriteConsoleW(output, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr);
+    return;
+  }
+  while (!utf8.empty()) {
+    if (!WriteFile(output, utf8.data(), static_cast<DWORD>(utf8.size()), &written, nullptr) || written == 0) return;
+    utf8.remove_prefix(written);
+  }
+}
+
+void Show(const CheckOptions& options, const std::string& text, bool warning) {
+  if (options.print) {
+    Print(CheckTitle(options.language) + "\n\n" + text);
+    return;
+  }
+  MessageBoxW(nullptr, Utf8ToWide(text).c_str(), Utf8ToWide(CheckTitle(options.language)).c_str(),
+              MB_OK | MB_SETFOREGROUND | (warning ? MB_ICONWARNING : MB_ICONINFORMATION));
+}
+
+// The settings file of the Tollimer.dll beside this program.
+std::string DefaultSettingsPath() {
+  char path[MAX_PATH] = {};
+  const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+  std::string folder(path, length < MAX_PATH ? length : 0);
+  const std::size_t slash = folder.find_last_of("\\/");
+  folder = slash == std::string::npos ? "." : folder.substr(0, slash);
+  return SettingsPathFor(folder + "\\Tollimer.dll");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const CheckOptions options = ParseOptions(argc, argv);
+  if (!options.error.empty()) {
+    Show(options, "TollimerCheck: " + options.error + "\n\n" + CheckUsage(options.language), true);
+    return 2;
+  }
+  if (options.help) {
+    Show(options, CheckUsage(options.language), false);
+    return 0;
+  }
+  const SettingsCheck check =
+      CheckSettingsFile(options.path.empty() ? DefaultSettingsPath() : SettingsPathFor(options.path));
+  const bool attention = NeedsAttention(check.facts);
+  Show(options, WriteCheckReport(check.facts, options.language), attention);
+  return attention ? 1 : 0;
+}

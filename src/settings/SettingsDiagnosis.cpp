@@ -1,0 +1,296 @@
+#include "SettingsDiagnosis.h"
+
+#include <algorithm>
+#include <array>
+
+#include "SettingsInteger.h"
+#include "SettingsLines.h"
+
+namespace {
+
+constexpr std::string_view Utf8Mark = "\xEF\xBB\xBF";
+
+char UpperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - ('a' - 'A')) : c; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsHexDigit(char c) { return IsDigit(c) || (UpperAscii(c) >= 'A' && UpperAscii(c) <= 'F'); }
+
+bool IsRejected(std::string_view value) {
+  // A text the parser accepts gives the same value whatever the fallback.
+  return ParseSettingsInteger(value, 0) != ParseSettingsInteger(value, 1);
+}
+
+// Edit distance of two short names, letters compared without case; longer
+// names than the buffer allows are "far".
+std::size_t EditDistance(std::string_view a, std::string_view b) {
+  constexpr std::size_t longest = 48;
+  constexpr std::size_t far = 1000;
+  if (a.size() > longest || b.size() > longest) return far;
+  std::array<std::size_t, longest + 1> previous{};
+  std::array<std::size_t, longest + 1> current{};
+  for (std::size_t j = 0; j <= b.size(); ++j) previous[j] = j;
+  for (std::size_t i = 1; i <= a.size(); ++i) {
+    current[0] = i;
+    for (std::size_t j = 1; j <= b.size(); ++j) {
+      const std::size_t change = UpperAscii(a[i - 1]) == UpperAscii(b[j - 1]) ? 0 : 1;
+      current[j] = std::min({previous[j] + 1, current[j - 1] + 1, previous[j - 1] + change});
+    }
+    previous = current;
+  }
+  return previous[b.size()];
+}
+
+std::size_t CommonPrefixIgnoringCase(std::string_view a, std::string_view b) {
+  std::size_t n = 0;
+  while (n < a.size() && n < b.size() && UpperAscii(a[n]) == UpperAscii(b[n])) ++n;
+  return n;
+}
+
+// "IntervalMinute", "InterbalMinutes", "ConnectWaitMilliSeconds" and
+// "ConnectWaitMs" were meant as the key; "Server" or "Timeout" were not.
+bool LooksLikeKey(std::string_view written, std::string_view key) {
+  if (written.size() < 6) return false;
+  return EditDistance(written, key) <= 3 || CommonPrefixIgnoringCase(written, key) >= 8;
+}
+
+// Whether the bytes look like UTF-16: 1 = mark FF FE, 2 = mark FE FF, 0 = NUL
+// bytes throughout; -1 when not.
+int Utf16Form(std::string_view bytes) {
+  if (bytes.size() >= 2 && bytes[0] == '\xFF' && bytes[1] == '\xFE') return 1;
+  if (bytes.size() >= 2 && bytes[0] == '\xFE' && bytes[1] == '\xFF') return 2;
+  const std::string_view head(bytes.data(), std::min<std::size_t>(bytes.size(), 512));
+  if (head.size() < 4) return -1;
+  const auto nuls = static_cast<std::size_t>(std::count(head.begin(), head.end(), '\0'));
+  return nuls * 3 >= head.size() ? 0 : -1;
+}
+
+// Where the key of a setting was seen, in the section of that name being read
+// and in earlier ones.
+struct KeySightings {
+  std::size_t lastLine = 0;  // in the current section of that name
+  std::string_view lastValue;
+  std::size_t earlierLine = 0;  // in an earlier section of that name
+};
+
+class Walk {
+ public:
+  explicit Walk(SettingsDiagnosis& result) : result_(result) {}
+
+  void Add(const Finding& finding) {
+    if (result_.findings.size() < SettingsDiagnosis::MaxFindings) {
+      result_.findings.push_back(finding);
+    } else {
+      ++result_.findingsLeftOut;
+    }
+  }
+
+  void Run(std::string_view content) {
+    std::string_view rest = content;
+    std::string_view line;
+    while (TakeSettingsLine(rest, line)) {
+      ++lineNumber_;
+      Take(TrimSettingsText(line));
+    }
+    if (envSections_ > 1) {
+      Add({FindingKind::SeveralEnvSections, envHeaderLine_, 0, envSections_, nullptr, {}});
+    }
+  }
+
+  std::size_t Lines() const { return lineNumber_; }
+  std::size_t HiddenEnvHeaderLine() const { return hiddenEnvHeaderLine_; }
+  std::size_t EnvSections() const { return envSections_; }
+  const KeySightings& Sightings(std::size_t index) const { return sightings_[index]; }
+
+ private:
+  void Take(std::string_view trimmed) {
+    if (IsSettingsNothing(trimmed)) return;
+    std::string_view name;
+    if (ReadSettingsHeader(trimmed, name)) {
+      inSection_ = true;
+      sectionName_ = name;
+      sectionLine_ = lineNumber_;
+      inEnv_ = SettingsNamesMatch(name, IntervalSetting.section);
+      if (inEnv_) {
+        ++envSections_;
+        envHeaderLine_ = lineNumber_;
+        for (KeySightings& seen : sightings_) {
+          if (seen.lastLine != 0) seen.earlierLine = seen.lastLine;
+          seen.lastLine = 0;
+          seen.lastValue = {};
+        }
+      }
+      return;
+    }
+    if (lineNumber_ == 1 && trimmed.starts_with(Utf8Mark)) {
+      std::string_view unmarked = trimmed;
+      unmarked.remove_prefix(Utf8Mark.size());
+      unmarked = TrimSettingsText(unmarked);
+      if (ReadSettingsHeader(unmarked, name)) {
+        Add({FindingKind::Utf8MarkBeforeHeader, 1, 0, 0, nullptr, unmarked});
+        Hidden(name);
+      }
+    }
+    if (trimmed.front() == '[') {
+      const std::size_t close = trimmed.find(']');
+      if (close != std::string_view::npos) {
+        Add({FindingKind::HeaderWithTrailingText, lineNumber_, inSection_ ? sectionLine_ : 0, 0, nullptr, trimmed});
+        Hidden(TrimSettingsText(std::string_view(trimmed.data() + 1, close - 1)));
+      }
+    }
+    std::string_view value;
+    if (!ReadSettingsEntry(trimmed, name, value)) return;
+    for (std::size_t i = 0; i < PluginSettings.size(); ++i) {
+      const IntegerSetting& setting = PluginSettings[i];
+      if (SettingsNamesMatch(name, setting.key)) {
+        TakeKnownKey(i, value);
+        return;
+      }
+    }
+    // Other sections may hold other programs' keys; near misses count only
+    // where Tollimer's keys were meant to be.
+    if (inSection_ && !inEnv_) return;
+    for (const IntegerSetting& setting : PluginSettings) {
+      if (LooksLikeKey(name, setting.key)) {
+        Add({FindingKind::NearMissKey, lineNumber_, 0, 0, &setting, name});
+        return;
+      }
+    }
+  }
+
+  // A line meant as the header `name` that the plug-in does not take as one.
+  void Hidden(std::string_view name) {
+    if (!inSection_) hiddenHeaderLine_ = lineNumber_;
+    if (hiddenEnvHeaderLine_ == 0 && SettingsNamesMatch(name, IntervalSetting.section)) {
+      hiddenEnvHeaderLine_ = lineNumber_;
+    }
+  }
+
+  void TakeKnownKey(std::size_t index, std::string_view value) {
+    const IntegerSetting* const setting = &PluginSettings[index];
+    if (!inSection_) {
+      Add({FindingKind::KeyBeforeAnyHeader, lineNumber_, hiddenHeaderLine_, 0, setting, {}});
+    } else if (!inEnv_) {
+      Add({FindingKind::KeyInOtherSection, lineNumber_, sectionLine_, 0, setting, sectionName_});
+    } else {
+      KeySightings& seen = sightings_[index];
+      if (seen.lastLine != 0) Add({FindingKind::DuplicateKey, lineNumber_, seen.lastLine, 0, setting, {}});
+      seen.lastLine = lineNumber_;
+      seen.lastValue = value;
+    }
+  }
+
+  SettingsDiagnosis& result_;
+  std::size_t lineNumber_ = 0;
+  bool inSection_ = false;
+  bool inEnv_ = false;
+  std::string_view sectionName_;
+  std::size_t sectionLine_ = 0;
+  std::size_t envSections_ = 0;
+  std::size_t envHeaderLine_ = 0;
+  std::size_t hiddenHeaderLine_ = 0;     // before any header
+  std::size_t hiddenEnvHeaderLine_ = 0;  // the first, anywhere
+  std::array<KeySightings, PluginSettings.size()> sightings_{};
+};
+
+SettingValue ValueOf(const IntegerSetting& setting, const KeySightings& seen, const Walk& walk, bool hasContent) {
+  const std::size_t envSections = walk.EnvSections();
+  SettingValue result;
+  result.setting = &setting;
+  result.value = setting.fallback;
+  if (seen.lastLine != 0) {
+    result.line = seen.lastLine;
+    result.text = seen.lastValue;
+    if (!IsRejected(seen.lastValue)) {
+      result.value = ParseSettingsInteger(seen.lastValue, setting.fallback);
+      result.source = ValueSource::File;
+      result.reason = DefaultReason::None;
+    } else {
+      result.reason = DefaultReason::NotAnInteger;
+      result.fault = ExplainIntegerFault(seen.lastValue);
+    }
+  } else if (!hasContent) {
+    result.reason = DefaultReason::NoContent;
+  } else if (envSections == 0) {
+    result.reason = DefaultReason::NoEnvSection;
+    result.line = walk.HiddenEnvHeaderLine();
+  } else if (seen.earlierLine != 0) {
+    result.reason = DefaultReason::OnlyInEarlierEnv;
+    result.line = seen.earlierLine;
+  } else {
+    result.reason = DefaultReason::KeyMissing;
+  }
+  return result;
+}
+
+}  // namespace
+
+IntegerFaultFacts ExplainIntegerFault(std::string_view value) {
+  IntegerFaultFacts facts;
+  if (value.empty()) return {IntegerFault::Empty, {}};
+  if (value.front() == '"' || value.front() == '\'') return {IntegerFault::Quoted, {}};
+  std::string_view rest = value;
+  if (rest.front() == '+' || rest.front() == '-') rest.remove_prefix(1);
+  if (!rest.empty() && (rest.front() == '+' || rest.front() == '-')) return {IntegerFault::SecondSign, {}};
+  if (!rest.empty() && IsSettingsBlank(rest.front())) return {IntegerFault::BlankInside, {}};
+  bool hexadecimal = false;
+  if (!rest.empty() && (rest.front() == '$' || rest.front() == 'x' || rest.front() == 'X')) {
+    hexadecimal = true;
+    rest.remove_prefix(1);
+  } else if (rest.size() >= 2 && rest[0] == '0' && (rest[1] == 'x' || rest[1] == 'X')) {
+    hexadecimal = true;
+    rest.remove_prefix(2);
+  }
+  std::size_t digits = 0;
+  while (digits < rest.size() && (hexadecimal ? IsHexDigit(rest[digits]) : IsDigit(rest[digits]))) ++digits;
+  if (digits == 0) return {IntegerFault::NoDigits, {}};
+  rest.remove_prefix(digits);
+  if (rest.empty()) return {IntegerFault::OutOfRange, {}};
+  if (rest.size() >= 2 && IsDigit(rest[1]) && (rest[0] == '.' || rest[0] == ',')) {
+    return {rest[0] == '.' ? IntegerFault::DecimalPoint : IntegerFault::DigitGroupComma, {}};
+  }
+  const std::string_view after = TrimSettingsText(rest);
+  if (IsSettingsBlank(rest.front()) && !after.empty() && IsDigit(after.front())) return {IntegerFault::BlankInside, {}};
+  if (!after.empty()) return {IntegerFault::TextAfterNumber, after};
+  return facts;
+}
+
+bool SettingsDiagnosis::NeedsAttention() const {
+  return interval.source != ValueSource::File || connectWait.source != ValueSource::File || !findings.empty() ||
+         !warnings.empty();
+}
+
+std::int64_t FirstSwitchMinute(std::int32_t intervalMinutes) {
+  return intervalMinutes <= 0 ? 1 : std::int64_t{intervalMinutes} + 1;
+}
+
+std::vector<ScheduleWarning> WarnAboutSchedule(std::int32_t intervalMinutes, std::int32_t connectWaitMs) {
+  std::vector<ScheduleWarning> warnings;
+  if (intervalMinutes <= 0) warnings.push_back(ScheduleWarning::IntervalNotPositive);
+  if (intervalMinutes >= HugeIntervalMinutes) warnings.push_back(ScheduleWarning::IntervalHuge);
+  if (connectWaitMs == 0) warnings.push_back(ScheduleWarning::WaitZero);
+  if (connectWaitMs >= 60'000) warnings.push_back(ScheduleWarning::WaitMinuteOrMore);
+  if (connectWaitMs < 0) warnings.push_back(ScheduleWarning::WaitNegative);
+  return warnings;
+}
+
+SettingsDiagnosis DiagnoseSettings(std::string_view bytes) {
+  SettingsDiagnosis result;
+  Walk walk(result);
+
+  const int utf16 = Utf16Form(bytes);
+  if (utf16 >= 0) walk.Add({FindingKind::Utf16, 0, 0, static_cast<std::size_t>(utf16), nullptr, {}});
+
+  const std::string_view content = SettingsContent(bytes);
+  walk.Run(content);
+
+  if (content.size() < bytes.size() && utf16 < 0) {
+    // The NUL stands on the line after the last one taken when the content
+    // ended with a line end (or was empty), else on that last line.
+    const bool endedWithLineEnd = content.empty() || content.back() == '\n' || content.back() == '\r';
+    walk.Add({FindingKind::NulByte, walk.Lines() + (endedWithLineEnd ? 1 : 0), 0, content.size(), nullptr, {}});
+  }
+
+  result.interval = ValueOf(IntervalSetting, walk.Sightings(0), walk, !bytes.empty());
+  result.connectWait = ValueOf(ConnectWaitSetting, walk.Sightings(1), walk, !bytes.empty());
+  result.warnings = WarnAboutSchedule(result.interval.value, result.connectWait.value);
+  return result;
+}

@@ -1,0 +1,117 @@
+#pragma once
+// What the plug-in makes of a settings file's bytes, and why: the two values
+// with where each came from, and everything in the file that a user may have
+// meant differently. Facts only (kinds, line numbers, spans of the bytes);
+// the words are the settings check's. Portable: no Windows headers.
+//
+// The lines are cut, trimmed and read with the plug-in's own line rules
+// (SettingsLines.h), in one pass, so the values are the plug-in's values; the
+// settings check and its fuzz target compare them with LookupInteger anyway.
+// Not part of the plug-in: it allocates, for the check program only.
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "PluginSettings.h"
+
+// Why a value is not an integer in the plug-in's syntax.
+enum class IntegerFault {
+  Empty,              // nothing after "="
+  NoDigits,           // a sign or "0x"/"$" prefix alone, or no number at all ("ten")
+  Quoted,             // "15" or '15'
+  SecondSign,         // --5, +-5
+  BlankInside,        // + 5, 1 000
+  DecimalPoint,       // 1.5
+  DigitGroupComma,    // 1,500
+  TextAfterNumber,    // 15 min, 15min, 15 ;note, 1e3: `after` holds the text
+  OutOfRange,         // beyond 32 bits
+  Other,
+};
+
+struct IntegerFaultFacts {
+  IntegerFault fault = IntegerFault::Other;
+  std::string_view after;  // TextAfterNumber: the text after the number, trimmed
+};
+
+// Only meaningful for a text that ParseSettingsInteger rejects.
+IntegerFaultFacts ExplainIntegerFault(std::string_view value);
+
+enum class ValueSource {
+  File,     // the entry at `line`
+  Default,  // the setting's fallback, for `reason`
+};
+
+enum class DefaultReason {
+  None,              // the value came from the file
+  NoContent,         // no file, or nothing read from it (see the load's outcome)
+  NoEnvSection,      // no header names the section; `line`: a line meant as its header, not taken as one
+  KeyMissing,        // the last such section has no entry of that name
+  OnlyInEarlierEnv,  // the entry at `line` stands in an earlier section of that name only
+  NotAnInteger,      // the entry at `line` holds `text`, which is no integer: `fault`
+};
+
+struct SettingValue {
+  const IntegerSetting* setting = nullptr;
+  std::int32_t value = 0;
+  ValueSource source = ValueSource::Default;
+  DefaultReason reason = DefaultReason::NoContent;
+  std::size_t line = 0;   // 1-based; 0 when no line is meant
+  std::string_view text;  // the value text of that line
+  IntegerFaultFacts fault;
+};
+
+enum class FindingKind {
+  Utf16,                // saved as UTF-16: `count` 1 = byte-order mark FF FE, 2 = FE FF, 0 = NUL bytes throughout
+  Utf8MarkBeforeHeader, // the header at `line` (`text`, without the mark) follows a UTF-8 byte-order mark
+  NulByte,              // a NUL at byte `count` (0-based) on `line`: nothing after it is read
+  HeaderWithTrailingText,  // `text` at `line` starts like a header but goes on after its "]"; the
+                           // section it falls into starts at `otherLine` (0: none, dropped)
+  SeveralEnvSections,   // `count` sections of that name; the last starts at `line`
+  DuplicateKey,         // `setting` again at `line`; the earlier entry at `otherLine` is overridden
+  NearMissKey,          // `text` at `line` looks like `setting`'s key but is another name, ignored
+  KeyInOtherSection,    // `setting`'s key at `line`, in the section `text` (header at `otherLine`)
+  KeyBeforeAnyHeader,   // `setting`'s key at `line`, before the first header: dropped; `otherLine`: the
+                        // line above it meant as a header (0: none)
+};
+
+struct Finding {
+  FindingKind kind;
+  std::size_t line = 0;
+  std::size_t otherLine = 0;
+  std::size_t count = 0;
+  const IntegerSetting* setting = nullptr;
+  std::string_view text;
+};
+
+enum class ScheduleWarning {
+  IntervalNotPositive,  // the first minute already switches
+  IntervalHuge,         // the first switch needs over a week of running
+  WaitZero,             // switched back at once
+  WaitMinuteOrMore,     // the next minute's switch cancels the switch back: on and off by turns
+  WaitNegative,         // a huge unsigned delay, capped near 24.8 days: as WaitMinuteOrMore
+};
+
+// The interval from which the first switch is over a week away.
+inline constexpr std::int32_t HugeIntervalMinutes = 7 * 24 * 60;
+
+struct SettingsDiagnosis {
+  SettingValue interval;
+  SettingValue connectWait;
+  std::vector<Finding> findings;  // in file order mostly; at most MaxFindings
+  std::size_t findingsLeftOut = 0;
+  std::vector<ScheduleWarning> warnings;
+
+  static constexpr std::size_t MaxFindings = 40;
+
+  // Whether the user should look: a default applies, or anything was found.
+  bool NeedsAttention() const;
+};
+
+// The minute after start of the first switch: IntervalMinutes + 1, or 1.
+std::int64_t FirstSwitchMinute(std::int32_t intervalMinutes);
+std::vector<ScheduleWarning> WarnAboutSchedule(std::int32_t intervalMinutes, std::int32_t connectWaitMs);
+
+// `bytes`: everything read from the file, also what follows a NUL. The texts
+// in the result point into `bytes`.
+SettingsDiagnosis DiagnoseSettings(std::string_view bytes);

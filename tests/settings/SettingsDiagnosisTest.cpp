@@ -1,0 +1,169 @@
+// The diagnosis of a settings file's bytes: the two values, where each came
+// from, and what was found, one file per line.
+#include "SettingsDiagnosis.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "SettingsFile.h"
+
+namespace {
+
+using namespace std::string_view_literals;
+using F = FindingKind;
+using R = DefaultReason;
+
+// Where a value came from: the file's line, or the default for a reason (and
+// the line it concerns, if any).
+struct From {
+  DefaultReason reason;
+  std::size_t line;
+};
+constexpr From Line(std::size_t line) { return {R::None, line}; }
+constexpr From Default(DefaultReason reason, std::size_t line = 0) { return {reason, line}; }
+
+struct DiagnosisCase {
+  const char* name;
+  std::string_view bytes;
+  std::int32_t interval;
+  From intervalFrom;
+  std::int32_t wait;
+  From waitFrom;
+  std::vector<FindingKind> findings;
+};
+
+void PrintTo(const DiagnosisCase& c, std::ostream* os) { *os << c.name; }
+
+class SettingsDiagnosisOfFile : public testing::TestWithParam<DiagnosisCase> {};
+
+void ExpectValue(const SettingValue& actual, std::int32_t value, From from, const IntegerSetting& setting) {
+  EXPECT_EQ(actual.setting->key, setting.key);
+  EXPECT_EQ(actual.value, value) << setting.key;
+  EXPECT_EQ(actual.reason, from.reason) << setting.key;
+  EXPECT_EQ(actual.source, from.reason == R::None ? ValueSource::File : ValueSource::Default) << setting.key;
+  EXPECT_EQ(actual.line, from.line) << setting.key;
+}
+
+TEST_P(SettingsDiagnosisOfFile, GivesTheValuesTheirSourcesAndWhatWasFound) {
+  const DiagnosisCase& c = GetParam();
+  const SettingsDiagnosis d = DiagnoseSettings(c.bytes);
+  ExpectValue(d.interval, c.interval, c.intervalFrom, IntervalSetting);
+  ExpectValue(d.connectWait, c.wait, c.waitFrom, ConnectWaitSetting);
+  std::vector<FindingKind> kinds;
+  for (const Finding& finding : d.findings) kinds.push_back(finding.kind);
+  EXPECT_EQ(kinds, c.findings);
+
+  // The plug-in's own lookup gives the same values.
+  const SettingsFile file(c.bytes);
+  EXPECT_EQ(d.interval.value, file.LookupInteger("Env", "InterbalMinute", 10));
+  EXPECT_EQ(d.connectWait.value, file.LookupInteger("Env", "ConnectWaitMilliSecond", 1000));
+}
+
+const DiagnosisCase Cases[] = {
+    {"Both", "[Env]\r\nInterbalMinute=5\r\nConnectWaitMilliSecond=1500\r\n"sv, 5, Line(2), 1500, Line(3), {}},
+    {"Nothing", ""sv, 10, Default(R::NoContent), 1000, Default(R::NoContent), {}},
+    {"NoEnv", "[General]\nA=1\n"sv, 10, Default(R::NoEnvSection), 1000, Default(R::NoEnvSection), {}},
+    {"KeyMissing", "[Env]\nInterbalMinute=3\n"sv, 3, Line(2), 1000, Default(R::KeyMissing), {}},
+    {"Utf8Mark", "\xEF\xBB\xBF[Env]\r\nInterbalMinute=5\r\n"sv, 10, Default(R::NoEnvSection, 1), 1000,
+     Default(R::NoEnvSection, 1), {F::Utf8MarkBeforeHeader, F::KeyBeforeAnyHeader}},
+    {"Utf8MarkAndTypo", "\xEF\xBB\xBF[Env]\nIntervalMinute=5\n[Other]\nConnectWaitMs=1\n"sv, 10,
+     Default(R::NoEnvSection, 1), 1000, Default(R::NoEnvSection, 1), {F::Utf8MarkBeforeHeader, F::NearMissKey}},
+    {"Utf8MarkThenRealEnv", "\xEF\xBB\xBF; note\n[Env]\nInterbalMinute=5\n"sv, 5, Line(3), 1000,
+     Default(R::KeyMissing), {}},
+    {"Utf16LittleEndian", "\xFF\xFE[\0E\0n\0v\0]\0"sv, 10, Default(R::NoEnvSection), 1000, Default(R::NoEnvSection),
+     {F::Utf16}},
+    {"Utf16WithoutMark", "[\0E\0n\0v\0]\0\r\0\n\0"sv, 10, Default(R::NoEnvSection), 1000, Default(R::NoEnvSection),
+     {F::Utf16}},
+    {"NulCutsOffTheRest", "[Env]\nInterbalMinute=5\n\0ConnectWaitMilliSecond=9\n"sv, 5, Line(2), 1000,
+     Default(R::KeyMissing), {F::NulByte}},
+    {"TypoWithV", "[Env]\nIntervalMinute=5\n"sv, 10, Default(R::KeyMissing), 1000, Default(R::KeyMissing),
+     {F::NearMissKey}},
+    {"OtherCaseIsTheKey", "[env]\nconnectwaitmillisecond=700\n"sv, 10, Default(R::KeyMissing), 700, Line(2), {}},
+    {"ShortenedKey", "[Env]\nConnectWaitMs=700\nConnectWaitMilliSeconds=800\n"sv, 10, Default(R::KeyMissing), 1000,
+     Default(R::KeyMissing), {F::NearMissKey, F::NearMissKey}},
+    {"UnrelatedKeysPass", "[Env]\nServer=imap.example.org\nTimeout=30\nInterval=5\nPort=993\n"sv, 10,
+     Default(R::KeyMissing), 1000, Default(R::KeyMissing), {}},
+    {"UnitAfterNumber", "[Env]\nInterbalMinute=15 min\nConnectWaitMilliSecond=1,500\n"sv, 10,
+     Default(R::NotAnInteger, 2), 1000, Default(R::NotAnInteger, 3), {}},
+    {"KeyInOtherSection", "[Env]\n[Other]\nInterbalMinute=5\n"sv, 10, Default(R::KeyMissing), 1000,
+     Default(R::KeyMissing), {F::KeyInOtherSection}},
+    {"HeaderWithComment", "[Other]\n[Env] ; main\nInterbalMinute=5\n"sv, 10, Default(R::NoEnvSection, 2), 1000,
+     Default(R::NoEnvSection, 2), {F::HeaderWithTrailingText, F::KeyInOtherSection}},
+    {"SeveralEnv", "[Env]\nInterbalMinute=5\n[Env]\nConnectWaitMilliSecond=300\n"sv, 10,
+     Default(R::OnlyInEarlierEnv, 2), 300, Line(4), {F::SeveralEnvSections}},
+    {"DuplicateKey", "[Env]\nInterbalMinute=5\ninterbalminute=6\n"sv, 6, Line(3), 1000, Default(R::KeyMissing),
+     {F::DuplicateKey}},
+    {"LoneCrAndLfCrCountLines", "[Env]\rA=1\n\rInterbalMinute=4\r\n"sv, 4, Line(4), 1000, Default(R::KeyMissing),
+     {}},
+    {"HexadecimalAndSign", "[Env]\nInterbalMinute=0x1F\nConnectWaitMilliSecond=-$10\n"sv, 31, Line(2), -16,
+     Line(3), {}},
+};
+
+INSTANTIATE_TEST_SUITE_P(Files, SettingsDiagnosisOfFile, testing::ValuesIn(Cases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(SettingsDiagnosis, FindingsCarryTheirLinesAndTexts) {
+  const SettingsDiagnosis d = DiagnoseSettings("[Env]\nA=1\n\nIntervalMinute=5\nB=2\0tail"sv);
+  ASSERT_EQ(d.findings.size(), 2u);
+  EXPECT_EQ(d.findings[0].line, 4u);
+  EXPECT_EQ(d.findings[0].text, "IntervalMinute");
+  EXPECT_EQ(d.findings[0].setting->key, IntervalSetting.key);
+  EXPECT_EQ(d.findings[1].kind, F::NulByte);
+  EXPECT_EQ(d.findings[1].line, 5u);   // on the line "B=2", which has no line end
+  EXPECT_EQ(d.findings[1].count, 31u);  // its offset
+}
+
+struct FaultCase {
+  std::string_view value;
+  IntegerFault fault;
+  std::string_view after;
+};
+
+TEST(ExplainIntegerFault, SaysWhyAValueIsNoInteger) {
+  const FaultCase cases[] = {
+      {"", IntegerFault::Empty, ""},           {"+", IntegerFault::NoDigits, ""},
+      {"0x", IntegerFault::NoDigits, ""},      {"ten", IntegerFault::NoDigits, ""},
+      {"\"15\"", IntegerFault::Quoted, ""},    {"--5", IntegerFault::SecondSign, ""},
+      {"+ 5", IntegerFault::BlankInside, ""},  {"1 000", IntegerFault::BlankInside, ""},
+      {"1.5", IntegerFault::DecimalPoint, ""}, {"1,500", IntegerFault::DigitGroupComma, ""},
+      {"15 min", IntegerFault::TextAfterNumber, "min"}, {"15 ;note", IntegerFault::TextAfterNumber, ";note"},
+      {"1e3", IntegerFault::TextAfterNumber, "e3"},     {"2147483648", IntegerFault::OutOfRange, ""},
+      {"0x100000000", IntegerFault::OutOfRange, ""},    {"-2147483649", IntegerFault::OutOfRange, ""},
+  };
+  for (const FaultCase& c : cases) {
+    const IntegerFaultFacts facts = ExplainIntegerFault(c.value);
+    EXPECT_EQ(facts.fault, c.fault) << c.value;
+    EXPECT_EQ(facts.after, c.after) << c.value;
+  }
+}
+
+struct ScheduleCase {
+  std::int32_t interval, wait;
+  std::vector<ScheduleWarning> warnings;
+};
+
+TEST(WarnAboutSchedule, WarnsOfSurprisingValuesOnly) {
+  using W = ScheduleWarning;
+  const ScheduleCase cases[] = {
+      {10, 1000, {}},
+      {0, 1, {W::IntervalNotPositive}},
+      {-5, 59'999, {W::IntervalNotPositive}},
+      {HugeIntervalMinutes - 1, 1000, {}},
+      {HugeIntervalMinutes, 1000, {W::IntervalHuge}},
+      {1, 0, {W::WaitZero}},
+      {1, 60'000, {W::WaitMinuteOrMore}},
+      {1, -1, {W::WaitNegative}},
+  };
+  for (const ScheduleCase& c : cases) {
+    EXPECT_EQ(WarnAboutSchedule(c.interval, c.wait), c.warnings) << c.interval << " " << c.wait;
+  }
+  EXPECT_EQ(FirstSwitchMinute(10), 11);
+  EXPECT_EQ(FirstSwitchMinute(-3), 1);
+  EXPECT_EQ(FirstSwitchMinute(2147483647), 2147483648LL);
+}
+
+}  // namespace
