@@ -2,10 +2,10 @@
 
 #include <windows.h>
 
-#include <algorithm>
-#include <charconv>
 #include <string_view>
 #include <utility>
+
+#include "SettingsOpenError.h"
 
 namespace {
 
@@ -57,52 +57,17 @@ SettingsLoadOutcome FindUsableFile(const char* path) {
   return dosTimeExists ? SettingsLoadOutcome::Read : SettingsLoadOutcome::TimeOutOfRange;
 }
 
-// Appends to a fixed buffer, cutting short what does not fit; always
-// NUL-terminated.
-class MessageWriter {
- public:
-  explicit MessageWriter(SettingsLoad::MessageBuffer& buffer) : buffer_(buffer) { buffer_[0] = '\0'; }
-  void Append(std::string_view text) {
-    const std::size_t room = buffer_.size() - 1 - length_;
-    const std::size_t count = std::min(room, text.size());
-    std::copy_n(text.data(), count, buffer_.data() + length_);
-    length_ += count;
-    buffer_[length_] = '\0';
-  }
-  std::size_t Length() const { return length_; }
-
- private:
-  SettingsLoad::MessageBuffer& buffer_;
-  std::size_t length_ = 0;
-};
-
-// "Cannot open file "<full path>". <system text>"; returns where the system
-// text starts.
+// Gathers what the message names: the file's full path and the system's
+// text for the error.
 std::size_t WriteOpenError(const char* path, DWORD error, SettingsLoad::MessageBuffer& message) {
-  MessageWriter writer(message);
-  writer.Append("Cannot open file \"");
   std::array<char, MAX_PATH * 2> fullPath{};
   const DWORD length = GetFullPathNameA(path, static_cast<DWORD>(fullPath.size()), fullPath.data(), nullptr);
-  writer.Append(length > 0 && length < fullPath.size() ? std::string_view(fullPath.data(), length)
-                                                        : std::string_view(path));
-  writer.Append("\". ");
-  const std::size_t systemTextOffset = writer.Length();
-
+  const std::string_view shownPath =
+      length > 0 && length < fullPath.size() ? std::string_view(fullPath.data(), length) : std::string_view(path);
   std::array<char, 512> systemText{};
-  DWORD textLength = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0,
-                                    systemText.data(), static_cast<DWORD>(systemText.size()), nullptr);
-  // The system's texts end with a line end.
-  while (textLength > 0 && static_cast<unsigned char>(systemText[textLength - 1]) <= 32) --textLength;
-  if (textLength > 0) {
-    writer.Append(std::string_view(systemText.data(), textLength));
-  } else {
-    std::array<char, 16> number{};
-    const auto converted = std::to_chars(number.data(), number.data() + number.size(), error);
-    writer.Append("System error ");
-    writer.Append(std::string_view(number.data(), static_cast<std::size_t>(converted.ptr - number.data())));
-    writer.Append(".");
-  }
-  return systemTextOffset;
+  const DWORD textLength = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error,
+                                          0, systemText.data(), static_cast<DWORD>(systemText.size()), nullptr);
+  return FormatOpenError(shownPath, std::string_view(systemText.data(), textLength), error, message);
 }
 
 }  // namespace
