@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "TempFolder.h"
+
 namespace {
 
 struct DemoRun {
@@ -53,33 +55,14 @@ std::optional<std::string> LineAfter(const DemoRun& run, const std::string& pref
   return std::nullopt;
 }
 
-void WriteFileText(const std::string& path, const std::string& text) {
-  const HANDLE file =
-      CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  ASSERT_NE(file, INVALID_HANDLE_VALUE) << path;
-  DWORD written = 0;
-  WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
-  CloseHandle(file);
-}
-
 class DemoRunTest : public testing::Test {
  protected:
   void SetUp() override {
-    char temp[MAX_PATH];
-    GetTempPathA(MAX_PATH, temp);
-    static int serial = 0;
-    pluginDir_ = std::string(temp) + "tollimer-demo-" + std::to_string(GetCurrentProcessId()) + "-" +
-                 std::to_string(++serial);
-    ASSERT_TRUE(CreateDirectoryA(pluginDir_.c_str(), nullptr)) << pluginDir_;
-    ASSERT_TRUE(CopyFileA("PlugIns\\Tollimer.dll", (pluginDir_ + "\\Tollimer.dll").c_str(), FALSE))
+    ASSERT_TRUE(CopyFileA("PlugIns\\Tollimer.dll", pluginDir_.PathOf("Tollimer.dll").c_str(), FALSE))
         << "run in the demo's layout folder, after the build";
   }
-  void TearDown() override {
-    for (const char* name : {"Tollimer.dll", "Tollimer.ini", "other.ini"}) DeleteFileA((pluginDir_ + "\\" + name).c_str());
-    RemoveDirectoryA(pluginDir_.c_str());
-  }
 
-  void WriteSettings(const std::string& text) { WriteFileText(pluginDir_ + "\\Tollimer.ini", text); }
+  void WriteSettings(const std::string& text) { pluginDir_.Write("Tollimer.ini", text); }
 
   // Runs the demo with --plugin-dir set to this case's folder.
   DemoRun Run(const std::string& arguments) {
@@ -99,7 +82,7 @@ class DemoRunTest : public testing::Test {
     startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
     startup.hStdOutput = writeEnd;
     startup.hStdError = writeEnd;
-    std::string commandLine = "TollimerDemo.exe --plugin-dir \"" + pluginDir_ + "\" " + arguments;
+    std::string commandLine = "TollimerDemo.exe --plugin-dir \"" + pluginDir_.Path() + "\" " + arguments;
     PROCESS_INFORMATION process{};
     const BOOL started = CreateProcessA("TollimerDemo.exe", commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr,
                                         nullptr, &startup, &process);
@@ -126,7 +109,7 @@ class DemoRunTest : public testing::Test {
     return run;
   }
 
-  std::string pluginDir_;
+  TempFolder pluginDir_{"demo"};
 };
 
 TEST_F(DemoRunTest, CountsThenTogglesEveryMinuteWithAFollowUp) {
@@ -200,8 +183,7 @@ TEST_F(DemoRunTest, WithoutASettingsFileTheDefaultTenMinutesAreCounted) {
 }
 
 TEST_F(DemoRunTest, IniOptionPutsTheGivenSettingsBesideThePlugIn) {
-  const std::string other = pluginDir_ + "\\other.ini";
-  WriteFileText(other, "[Env]\nInterbalMinute=0\nConnectWaitMilliSecond=100\n");
+  const std::string other = pluginDir_.Write("other.ini", "[Env]\nInterbalMinute=0\nConnectWaitMilliSecond=100\n");
   const DemoRun run = Run("--ini \"" + other + "\" --minute-ms 400 --minutes 1");
   ASSERT_EQ(run.exitCode, 0u) << run.output;
   EXPECT_EQ(LineAfter(run, "    InterbalMinute = "), "0 (line 2)") << run.output;
@@ -295,7 +277,7 @@ TEST_F(DemoRunTest, HostWhoseGetVersionAnswersNullIsRefused) {
 }
 
 TEST_F(DemoRunTest, MissingPlugInIsReportedAsNotFound) {
-  DeleteFileA((pluginDir_ + "\\Tollimer.dll").c_str());
+  DeleteFileA(pluginDir_.PathOf("Tollimer.dll").c_str());
   const DemoRun run = Run("--minute-ms 100 --minutes 1");
   EXPECT_EQ(run.exitCode, 1u);
   const auto error = LineAfter(run, "TollimerDemo: could not load ");

@@ -9,37 +9,17 @@
 #include <string_view>
 #include <utility>
 
+#include "TempFolder.h"
+
 namespace {
 
 bool IsEmpty(const SettingsFile& file) { return file.Sections().begin() == SettingsEnd(); }
 
-// A fresh directory per test in the temp directory, removed afterwards.
+// A fresh folder per test, removed afterwards.
 class SettingsLoadFromDisk : public testing::Test {
  protected:
-  void SetUp() override {
-    char temp[MAX_PATH];
-    ASSERT_GT(GetTempPathA(MAX_PATH, temp), 0u);
-    static int testNumber = 0;
-    directory_ = std::string(temp) + "tollimer-settings-" + std::to_string(GetCurrentProcessId()) + "-" +
-                 std::to_string(GetTickCount()) + "-" + std::to_string(++testNumber);
-    ASSERT_TRUE(CreateDirectoryA(directory_.c_str(), nullptr)) << directory_;
-  }
-  void TearDown() override {
-    DeleteFileA(Path().c_str());
-    RemoveDirectoryA(Path().c_str());
-    RemoveDirectoryA(directory_.c_str());
-  }
-
-  std::string Path() const { return directory_ + "\\Tollimer.ini"; }
-
-  void Write(std::string_view bytes) {
-    const HANDLE file = CreateFileA(Path().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(file, INVALID_HANDLE_VALUE);
-    DWORD written = 0;
-    EXPECT_TRUE(WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr));
-    EXPECT_EQ(written, bytes.size());
-    CloseHandle(file);
-  }
+  std::string Path() const { return folder_.PathOf("Tollimer.ini"); }
+  void Write(std::string_view bytes) { folder_.Write("Tollimer.ini", bytes); }
 
   void SetLastWriteLocalTime(WORD year, WORD month, WORD day) {
     const SYSTEMTIME when{year, month, 0, day, 12, 0, 0, 0};
@@ -54,7 +34,7 @@ class SettingsLoadFromDisk : public testing::Test {
     CloseHandle(file);
   }
 
-  std::string directory_;
+  TempFolder folder_{"settings"};
 };
 
 constexpr std::string_view EnvFile = "[Env]\r\nInterbalMinute=15\r\nConnectWaitMilliSecond=2500\r\n";
@@ -148,7 +128,7 @@ TEST_F(SettingsLoadFromDisk, FileHeldOpenForWriting_FailsNamingTheFullPath) {
   // A relative path: the message must carry the full one.
   char previous[MAX_PATH];
   GetCurrentDirectoryA(MAX_PATH, previous);
-  ASSERT_TRUE(SetCurrentDirectoryA(directory_.c_str()));
+  ASSERT_TRUE(SetCurrentDirectoryA(folder_.Path().c_str()));
   const SettingsLoad load = LoadSettingsFile("Tollimer.ini");
   SetCurrentDirectoryA(previous);
   CloseHandle(writer);
