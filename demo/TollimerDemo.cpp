@@ -104,7 +104,8 @@ int Run(const DemoOptions& options) {
   std::string clock =
       "clock:    1 minute = " + std::to_string(options.minuteMs) + " ms, " + CountOf(options.minutes, "minute");
   if (options.notGrayedMinutes > 0) {
-    clock += "; host busy (item 32977 not grayed) for the first " + CountOf(options.notGrayedMinutes, "minute");
+    clock += "; host busy (" + ProbeItemName() + " not grayed) for the first " +
+             CountOf(options.notGrayedMinutes, "minute");
   }
   timeline.Print(clock + "\n\n");
 
@@ -123,8 +124,8 @@ int Run(const DemoOptions& options) {
   timeline.Print("\n");
 
   timeline.Restart();
-  timeline.Event("host", std::string("BKC_OnStart; IMAP connection online; item 32977 ") +
-                             (host.ProbeItemIsGrayed() ? "grayed" : "not grayed"));
+  timeline.Event("host", "BKC_OnStart; IMAP connection online; " + ProbeItemName() +
+                             (host.ProbeItemIsGrayed() ? " grayed" : " not grayed"));
   plugin.OnStart();
 
   const long long minuteUs = static_cast<long long>(options.minuteMs) * 1000;
