@@ -4,11 +4,11 @@
 #include "SettingsLoad.h"
 #include "ServerToggle.h"
 
-std::int32_t MinuteCount = 0;
-std::int32_t IntervalMinutes = 0;
-std::int32_t ConnectWaitMs = 0;
-UINT_PTR ToggleTimerId = 0;
-SettingsPathBuffer SettingsPath{};
+constinit std::int32_t MinuteCount = 0;
+constinit std::int32_t IntervalMinutes = 0;
+constinit std::int32_t ConnectWaitMs = 0;
+constinit UINT_PTR ToggleTimerId = 0;
+constinit SettingsPathBuffer SettingsPath{};
 
 namespace {
 
