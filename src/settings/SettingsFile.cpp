@@ -8,6 +8,29 @@ namespace {
 
 bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
 
+// The first CR, LF or NUL. Header lines are short, and the search's setup
+// costs more than a look at their few bytes; a long line still gets the
+// search.
+const char* FindLineEndOrNul(const char* p, const char* end) {
+  for (int looked = 0; looked < 64 && p != end; ++looked, ++p) {
+    if (IsLineEnd(*p) || *p == '\0') return p;
+  }
+  return FindFirstOf(p, end, '\r', '\n', '\0');
+}
+
+char UpperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - ('a' - 'A')) : c; }
+
+// Whether a header that this "[" might begin could bear `name`: the first
+// byte after the "[" and its blanks is the first byte of the header's name,
+// or the "]" that closes an empty one. A quick no for almost every other
+// section's header, so that only the likely lines are read whole.
+bool MayBeNamed(const char* bracket, const char* end, std::string_view name) {
+  const char* p = bracket + 1;
+  while (p != end && IsSettingsBlank(*p) && !IsLineEnd(*p) && *p != '\0') ++p;
+  if (p == end) return false;
+  return name.empty() ? *p == ']' : UpperAscii(*p) == UpperAscii(name.front());
+}
+
 // The lines of the last section named `name`: from the end of its header line
 // to the start of the next header line, or to the end of the content.
 //
@@ -15,7 +38,8 @@ bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
 // "[" begins are looked at, and the search for "[" finds the first NUL, which
 // ends the content, in the same pass. A "[" that is not the first non-blank
 // of its line is passed over; for one that is, the line is read to its end
-// and is a header when, trimmed, it ends with a "]" of its own.
+// and is a header when, trimmed, it ends with a "]" of its own. Other
+// sections' headers matter only to end the section found last.
 bool FindLastSection(std::string_view bytes, std::string_view name, std::string_view& lines) {
   const char* const begin = bytes.data();
   const char* end = begin + bytes.size();
@@ -30,6 +54,10 @@ bool FindLastSection(std::string_view bytes, std::string_view name, std::string_
       end = bracket;
       break;
     }
+    if (!open && !MayBeNamed(bracket, end, name)) {
+      p = bracket + 1;
+      continue;
+    }
     const char* lineStart = bracket;
     while (lineStart != begin && IsSettingsBlank(lineStart[-1]) && !IsLineEnd(lineStart[-1])) --lineStart;
     if (lineStart != begin && !IsLineEnd(lineStart[-1])) {
@@ -37,7 +65,7 @@ bool FindLastSection(std::string_view bytes, std::string_view name, std::string_
       continue;
     }
 
-    const char* const lineEnd = FindFirstOf(bracket + 1, end, '\r', '\n', '\0');
+    const char* const lineEnd = FindLineEndOrNul(bracket + 1, end);
     const std::string_view trimmed =
         TrimSettingsText(std::string_view(bracket, static_cast<std::size_t>(lineEnd - bracket)));
     std::string_view headerName;
