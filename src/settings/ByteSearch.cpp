@@ -1,5 +1,6 @@
 #include "ByteSearch.h"
 
+#include <atomic>
 #include <bit>
 #include <cstdint>
 
@@ -71,17 +72,19 @@ TOLLIMER_SSE2 const char* FindFirstOfSse2(const char* p, const char* to, char a,
 #endif
 
 #if defined(__i386__)
-// Asked once; the answer never changes while the process runs. A second
-// thread asking at the same time only asks again. Reading it is the only
-// shared state of the reader.
-constinit int Sse2Known = 0;  // 0: not asked yet, 1: no, 2: yes
+// Asked once: cpuid is slow, above all in a virtual machine, and the answer
+// never changes while the process runs. A second thread asking at the same
+// time only asks again.
+constinit std::atomic<int> Sse2Known{0};  // 0: not asked yet, 1: no, 2: yes
 
 bool HasSse2() {
-  if (Sse2Known == 0) {
+  int known = Sse2Known.load(std::memory_order_relaxed);
+  if (known == 0) {
     unsigned eax = 0, ebx = 0, ecx = 0, edx = 0;
-    Sse2Known = (__get_cpuid(1, &eax, &ebx, &ecx, &edx) && (edx & bit_SSE2) != 0) ? 2 : 1;
+    known = (__get_cpuid(1, &eax, &ebx, &ecx, &edx) && (edx & bit_SSE2) != 0) ? 2 : 1;
+    Sse2Known.store(known, std::memory_order_relaxed);
   }
-  return Sse2Known == 2;
+  return known == 2;
 }
 #endif
 
