@@ -12,6 +12,7 @@
 #include <ini.h>
 #include <strings.h>
 
+#include <array>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -40,9 +41,12 @@ struct Values {
 // What the last "Env" section of every generated file holds.
 constexpr Values Expected{15, 2500};
 
+// As the plug-in reads them: both keys in one pass.
 Values ReadWithSettingsFile(std::string_view bytes) {
-  const SettingsFile file(bytes);
-  return {file.LookupInteger("Env", "InterbalMinute", 10), file.LookupInteger("Env", "ConnectWaitMilliSecond", 1000)};
+  const std::array<std::string_view, 2> keys{"InterbalMinute", "ConnectWaitMilliSecond"};
+  std::array<std::string_view, 2> values{};
+  SettingsFile(bytes).LookupTexts("Env", keys, values);
+  return {ParseSettingsInteger(values[0], 10), ParseSettingsInteger(values[1], 1000)};
 }
 
 // inih reports entries, not sections; a run of "Env" entries after entries of

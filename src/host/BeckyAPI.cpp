@@ -5,7 +5,7 @@
 #include "GuardedCall.h"
 #include "HostVersion.h"
 
-TBeckyAPI* HostApi = nullptr;
+constinit TBeckyAPI* HostApi = nullptr;
 
 namespace {
 

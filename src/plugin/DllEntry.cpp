@@ -1,5 +1,8 @@
-// Library load and unload. Everything here runs inside the loader's
-// notification, on whatever thread the platform delivers it on.
+// Library load and unload. DllMain is the DLL's entry point itself: no C
+// runtime start-up runs before it, so nothing in the DLL may need one (no
+// global constructors, no atexit, no thread-local data; every module-wide
+// value is constinit). Everything here runs inside the loader's notification,
+// on whatever thread the platform delivers it on.
 #include <windows.h>
 
 #include <new>

@@ -1,14 +1,18 @@
 #include "Scheduler.h"
 
+#include <array>
+#include <string_view>
+
 #include "PluginSettings.h"
+#include "SettingsInteger.h"
 #include "SettingsLoad.h"
 #include "ServerToggle.h"
 
-std::int32_t MinuteCount = 0;
-std::int32_t IntervalMinutes = 0;
-std::int32_t ConnectWaitMs = 0;
-UINT_PTR ToggleTimerId = 0;
-SettingsPathBuffer SettingsPath{};
+constinit std::int32_t MinuteCount = 0;
+constinit std::int32_t IntervalMinutes = 0;
+constinit std::int32_t ConnectWaitMs = 0;
+constinit UINT_PTR ToggleTimerId = 0;
+constinit SettingsPathBuffer SettingsPath{};
 
 namespace {
 
@@ -33,9 +37,13 @@ void SchedulerStart() {
     OutputDebugStringA(settings.OpenErrorMessage());
     return;
   }
-  const SettingsFile& file = settings.File();
-  IntervalMinutes = file.LookupInteger(IntervalSetting.section, IntervalSetting.key, IntervalSetting.fallback);
-  ConnectWaitMs = file.LookupInteger(ConnectWaitSetting.section, ConnectWaitSetting.key, ConnectWaitSetting.fallback);
+  // Both keys stand in one section: one pass over the file finds both.
+  static_assert(IntervalSetting.section == ConnectWaitSetting.section);
+  const std::array<std::string_view, 2> keys{IntervalSetting.key, ConnectWaitSetting.key};
+  std::array<std::string_view, 2> values{};
+  settings.File().LookupTexts(IntervalSetting.section, keys, values);
+  IntervalMinutes = ParseSettingsInteger(values[0], IntervalSetting.fallback);
+  ConnectWaitMs = ParseSettingsInteger(values[1], ConnectWaitSetting.fallback);
 }
 
 void SchedulerTick() {

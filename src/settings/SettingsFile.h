@@ -5,8 +5,10 @@
 // A SettingsFile is a view: it keeps no copy and builds no index. Lines,
 // sections and entries are cut from the bytes each time they are asked for,
 // so the bytes must outlive the object and every text it hands out. The
-// scheduler reads two values once per start, so a scan per lookup costs less
-// than any index would. Runs on the thread that calls BKC_OnStart.
+// scheduler reads two values once per start, so one scan for both costs less
+// than any index would: a lookup searches the bytes for "[" (and the NUL that
+// ends them), checks only the lines those start, and reads the lines of the
+// one section that counts. Runs on the thread that calls BKC_OnStart.
 //
 // How the bytes read:
 // - The first NUL ends the content. A line ends at CR LF, a lone LF or a lone
@@ -26,6 +28,7 @@
 //   of the section before it.
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string_view>
 
 struct SettingsEntry {
@@ -110,11 +113,12 @@ class SettingsFile {
 
   // An empty file: every lookup gives its fallback.
   SettingsFile() = default;
-  // Reads `bytes` up to their first NUL, without copying them.
-  explicit SettingsFile(std::string_view bytes);
+  // Reads `bytes` up to their first NUL, without copying them. Takes no time:
+  // the bytes are first looked at when asked.
+  explicit SettingsFile(std::string_view bytes) : bytes_(bytes) {}
 
   // The sections in file order, one per header, same names included.
-  SettingsRange<SectionIterator> Sections() const { return SettingsRange(SectionIterator(content_)); }
+  SettingsRange<SectionIterator> Sections() const;
 
   // The value of the last entry named `key` in the last section named
   // `section`, or `fallback`; a key that stands only in an earlier section of
@@ -128,6 +132,12 @@ class SettingsFile {
   std::int32_t LookupInteger(std::string_view section, std::string_view key,
                              std::int32_t fallback) const;
 
+  // LookupText for several keys of one section in one pass: values[i]
+  // becomes the value of keys[i], or keeps what it holds (the fallback) when
+  // there is none. Keys beyond the shorter of the two spans are not asked.
+  void LookupTexts(std::string_view section, std::span<const std::string_view> keys,
+                   std::span<std::string_view> values) const;
+
  private:
-  std::string_view content_;
+  std::string_view bytes_;  // up to and past the first NUL
 };

@@ -1,30 +1,8 @@
 #include "SettingsLines.h"
 
-#include <algorithm>
-#include <cstring>
+#include "ByteSearch.h"
 
 namespace {
-
-const char* FindByte(const char* from, const char* to, char byte) {
-  if (from == to) return to;  // memchr wants a valid pointer even for no bytes
-  const void* const found = std::memchr(from, byte, static_cast<std::size_t>(to - from));
-  return found != nullptr ? static_cast<const char*>(found) : to;
-}
-
-// The first CR or LF at or after `p`, or `end`. memchr makes the scan of a
-// large file nearly twice as fast as a loop over the bytes. It looks for LF in
-// bounded windows: in a file with CR line ends, a search for the next LF would
-// run to the end of the file for every line.
-const char* FindLineEnd(const char* p, const char* end) {
-  constexpr std::size_t window = 256;
-  while (p != end) {
-    const char* const windowEnd = p + std::min(window, static_cast<std::size_t>(end - p));
-    const char* const lineEnd = FindByte(p, FindByte(p, windowEnd, '\n'), '\r');
-    if (lineEnd != windowEnd) return lineEnd;
-    p = windowEnd;
-  }
-  return end;
-}
 
 // ASCII only, where the host's own comparison uses the code page's mapping
 // (CharUpperBuffA). The plug-in looks up only the ASCII names "Env",
@@ -36,8 +14,8 @@ char UpperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 
 }  // namespace
 
 std::string_view SettingsContent(std::string_view bytes) {
-  const std::size_t nul = bytes.find('\0');
-  return nul == std::string_view::npos ? bytes : std::string_view(bytes.data(), nul);
+  const char* const nul = FindFirstOf(bytes.data(), bytes.data() + bytes.size(), '\0', '\0', '\0');
+  return std::string_view(bytes.data(), static_cast<std::size_t>(nul - bytes.data()));
 }
 
 std::string_view TrimSettingsText(std::string_view text) {
@@ -50,7 +28,7 @@ bool TakeSettingsLine(std::string_view& rest, std::string_view& line) {
   if (rest.empty()) return false;
   const char* const begin = rest.data();
   const char* const end = begin + rest.size();
-  const char* p = FindLineEnd(begin, end);
+  const char* p = FindFirstOf(begin, end, '\r', '\n', '\n');
   line = std::string_view(begin, static_cast<std::size_t>(p - begin));
   if (p != end) {
     // CR LF is one line end; LF CR is two, with an empty line between.

@@ -1,4 +1,5 @@
-// SettingsFile against the plain second reading, on arbitrary bytes.
+// SettingsFile against the plain second reading, on arbitrary bytes; and the
+// byte search under it, both ways, against a loop over the bytes.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -6,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "ByteSearch.h"
 #include "NaiveSettingsReader.h"
 #include "SettingsFile.h"
 
@@ -37,6 +39,21 @@ std::vector<std::string> NamesToAsk(std::vector<std::string> written, std::strin
   return names;
 }
 
+// From every offset of a short input, and from the start of a long one: the
+// first of three bytes taken from the input itself.
+void CheckByteSearch(std::string_view bytes) {
+  if (bytes.size() < 3) return;
+  const char a = bytes[0], b = bytes[1], c = bytes[2];
+  const char* const end = bytes.data() + bytes.size();
+  const std::size_t starts = bytes.size() < 128 ? bytes.size() : 1;
+  for (std::size_t start = 0; start < starts; ++start) {
+    const char* expected = bytes.data() + start;
+    while (expected != end && *expected != a && *expected != b && *expected != c) ++expected;
+    Check(FindFirstOf(bytes.data() + start, end, a, b, c) == expected, "FindFirstOf");
+    Check(FindFirstOfByWords(bytes.data() + start, end, a, b, c) == expected, "FindFirstOfByWords");
+  }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -64,10 +81,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Check(sectionIndex == naive.Sections().size(), "fewer sections");
 
   constexpr std::string_view fallback = "\x01<fallback>";
+  const std::vector<std::string> keysToAsk = NamesToAsk(keys, "InterbalMinute");
+  const std::vector<std::string_view> keyViews(keysToAsk.begin(), keysToAsk.end());
   for (const std::string& section : NamesToAsk(sectionNames, "Env")) {
-    for (const std::string& key : NamesToAsk(keys, "InterbalMinute")) {
-      Check(file.LookupText(section, key, fallback) == naive.LookupText(section, key, fallback), "LookupText");
+    std::vector<std::string_view> values(keyViews.size(), fallback);
+    file.LookupTexts(section, keyViews, values);
+    for (std::size_t i = 0; i < keysToAsk.size(); ++i) {
+      const std::string expected = naive.LookupText(section, keysToAsk[i], fallback);
+      Check(file.LookupText(section, keysToAsk[i], fallback) == expected, "LookupText");
+      Check(values[i] == expected, "LookupTexts");
     }
   }
+  CheckByteSearch(bytes);
   return 0;
 }
