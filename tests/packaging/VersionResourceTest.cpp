@@ -66,7 +66,6 @@ TEST_F(VersionResource, TextsNameTheProductItsHostItsMakerAndLicence) {
   EXPECT_EQ(Text("InternalName"), "Tollimer");
   EXPECT_EQ(Text("CompanyName"), "Tollimer Works");
   EXPECT_EQ(Text("FileDescription"), "Tollimer: IMAP reconnect scheduler plug-in for the Becky! mail client");
-  EXPECT_NE(Text("Comments").find("Becky! mail client (32-bit Windows)"), std::string::npos) << Text("Comments");
   EXPECT_EQ(Text("LegalCopyright"), "Copyright (c) 2026 Tollimer Works. MIT License.");
 }
 
