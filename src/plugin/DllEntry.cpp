@@ -10,7 +10,7 @@
 
 #include "BeckyAPI.h"
 #include "Scheduler.h"
-#include "SettingsPath.h"
+#include "SettingsLocation.h"
 
 namespace {
 

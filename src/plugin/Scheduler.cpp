@@ -1,20 +1,29 @@
 #include "Scheduler.h"
 
 #include <array>
+#include <cstdint>
 #include <string_view>
 
 #include "PluginSettings.h"
 #include "SettingsInteger.h"
 #include "SettingsLoad.h"
 #include "ServerToggle.h"
+#include "SettingsLocation.h"
 
-constinit std::int32_t MinuteCount = 0;
-constinit std::int32_t IntervalMinutes = 0;
-constinit std::int32_t ConnectWaitMs = 0;
-constinit UINT_PTR ToggleTimerId = 0;
 constinit SettingsPathBuffer SettingsPath{};
 
 namespace {
+
+// One instance for the whole library, touched only on the host's
+// user-interface thread.
+// Ticks counted since start; stops growing at IntervalMinutes.
+constinit std::int32_t MinuteCount = 0;
+// Ticks that are only counted before toggling starts.
+constinit std::int32_t IntervalMinutes = 0;
+// Wait before the follow-up toggle; handed to the timer as unsigned.
+constinit std::int32_t ConnectWaitMs = 0;
+// The pending follow-up timer, or 0.
+constinit UINT_PTR ToggleTimerId = 0;
 
 void CancelFollowUp() {
   if (ToggleTimerId == 0) return;

@@ -1,31 +1,27 @@
 #pragma once
 // When the plug-in switches the host's IMAP connection.
 //
-// The host drives it all, on its user-interface thread: start resets the
-// counter and reads the two settings, every minute tick either counts or
-// toggles, exit cancels what is pending. After a toggle that sent the
-// command, a thread timer toggles once more ConnectWaitMs later, switching
-// the connection back so that the host checks the server anew. The timer is
-// dispatched by that same thread's message loop, so nothing here is locked.
+// The host drives it all, on its user-interface thread: SchedulerStart resets
+// the minute count and reads the two settings, every SchedulerTick either
+// counts or toggles, SchedulerExit cancels what is pending. After a toggle
+// that sent the command, a thread timer runs ReconnectTimerProc once, the
+// connection wait later, switching the connection back so that the host
+// checks the server anew. The timer is dispatched by that same thread's
+// message loop, so nothing here is locked.
 //
-// At most one follow-up timer exists at any time; ToggleTimerId names it
-// (0: none), and none is left after SchedulerExit.
+// - The first `InterbalMinute` ticks after a start are only counted; every
+//   later tick probes the host's menu and may toggle (0 or less: from the
+//   first tick).
+// - At most one follow-up timer is pending at any time; a new arming, a new
+//   start and exit cancel it, and a follow-up arriving for a cancelled timer
+//   only cancels it again. None is left after SchedulerExit.
+// - Before the first start that read the settings, the interval and the wait
+//   are both zero. A settings file that exists but cannot be opened (locked
+//   by an editor, say) keeps the values of the last good start, so at the
+//   very first start they stay zero: the plug-in then toggles from the first
+//   tick and switches back at once. The count and the pending timer are reset
+//   all the same.
 #include <windows.h>
-
-#include <cstdint>
-
-#include "SettingsPath.h"
-
-// Ticks counted since start; stops growing at IntervalMinutes.
-extern std::int32_t MinuteCount;
-// Ticks that are only counted before toggling starts.
-extern std::int32_t IntervalMinutes;
-// Wait before the follow-up toggle; handed to the timer as unsigned.
-extern std::int32_t ConnectWaitMs;
-// The pending follow-up timer, or 0.
-extern UINT_PTR ToggleTimerId;
-// Where the settings file is read from; set once at library load.
-extern SettingsPathBuffer SettingsPath;
 
 void SchedulerStart();
 void SchedulerTick();
@@ -33,4 +29,5 @@ void SchedulerTick();
 // code that is gone.
 void SchedulerExit();
 
+// The follow-up timer's procedure; only the timer calls it.
 void CALLBACK ReconnectTimerProc(HWND window, UINT message, UINT_PTR timerId, DWORD time);
