@@ -7,10 +7,6 @@
 #include <string>
 #include <string_view>
 
-// Text in the given code page (932 for Shift-JIS) as UTF-8; the bytes up to
-// the first NUL. Bytes the code page cannot map come out as U+FFFD.
-std::string CodePageToUtf8(std::string_view text, UINT codePage);
-
 class Timeline {
  public:
   Timeline();

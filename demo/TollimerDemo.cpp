@@ -16,6 +16,7 @@
 #include "PluginLibrary.h"
 #include "SettingsCheck.h"
 #include "Timeline.h"
+#include "WindowsText.h"
 
 namespace {
 

@@ -4,6 +4,7 @@
 
 #include "PluginSettings.h"
 #include "SettingsPath.h"
+#include "WindowsText.h"
 
 namespace {
 
@@ -34,20 +35,6 @@ bool EndsWithDll(const std::string& path) {
 
 }  // namespace
 
-std::string AnsiToUtf8(std::string_view text) {
-  if (text.empty()) return {};
-  const int inputLength = static_cast<int>(text.size());
-  const int wideLength = MultiByteToWideChar(CP_ACP, 0, text.data(), inputLength, nullptr, 0);
-  if (wideLength <= 0) return {};
-  std::wstring wide(static_cast<std::size_t>(wideLength), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, text.data(), inputLength, wide.data(), wideLength);
-  const int utf8Length = WideCharToMultiByte(CP_UTF8, 0, wide.data(), wideLength, nullptr, 0, nullptr, nullptr);
-  if (utf8Length <= 0) return {};
-  std::string utf8(static_cast<std::size_t>(utf8Length), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, wide.data(), wideLength, utf8.data(), utf8Length, nullptr, nullptr);
-  return utf8;
-}
-
 std::string SettingsPathFor(const std::string& given) {
   const std::string full = FullPath(given);
   return EndsWithDll(full) ? DerivedSettingsPath(full) : full;
@@ -57,14 +44,14 @@ SettingsCheck CheckSettingsFile(const std::string& settingsPath) {
   SettingsCheck check{LoadSettingsFile(settingsPath.c_str()), {}};
   CheckFacts& facts = check.facts;
   const std::string full = settingsPath.empty() ? settingsPath : FullPath(settingsPath);
-  facts.checkedPath = AnsiToUtf8(full);
+  facts.checkedPath = CodePageToUtf8(full, CP_ACP);
   const std::string dllBeside = FolderOf(full) + "\\Tollimer.dll";
   facts.dllBeside = !full.empty() && IsFile(dllBeside);
   facts.readByDllBeside = facts.dllBeside && lstrcmpiA(DerivedSettingsPath(dllBeside).c_str(), full.c_str()) == 0;
   facts.outcome = check.load.Outcome();
   facts.openErrorCode = check.load.OpenErrorCode();
-  facts.openErrorText = AnsiToUtf8(check.load.OpenErrorSystemText());
-  facts.decode = [](std::string_view bytes) { return AnsiToUtf8(bytes); };
+  facts.openErrorText = CodePageToUtf8(check.load.OpenErrorSystemText(), CP_ACP);
+  facts.decode = [](std::string_view bytes) { return CodePageToUtf8(bytes, CP_ACP); };
   facts.diagnosis = DiagnoseSettings(check.load.Bytes());
 
   // One reading: the diagnosis must give the plug-in's own values.

@@ -20,5 +20,3 @@ SettingsCheck CheckSettingsFile(const std::string& settingsPath);
 // the plug-in's rule, else the path itself; full, in the system code page.
 std::string SettingsPathFor(const std::string& given);
 
-// Text in the system code page as UTF-8.
-std::string AnsiToUtf8(std::string_view text);

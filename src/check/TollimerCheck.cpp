@@ -9,6 +9,7 @@
 
 #include "CheckReport.h"
 #include "SettingsCheck.h"
+#include "WindowsText.h"
 
 namespace {
 
@@ -51,14 +52,6 @@ CheckOptions ParseOptions(int argc, char** argv) {
     }
   }
   return options;
-}
-
-std::wstring Utf8ToWide(std::string_view text) {
-  if (text.empty()) return {};
-  const int length = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-  std::wstring wide(static_cast<std::size_t>(length > 0 ? length : 0), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
-  return wide;
 }
 
 // A console gets the text in UTF-16, whatever its code page; a pipe or file

@@ -231,14 +231,7 @@ IntegerFaultFacts ExplainIntegerFault(std::string_view value) {
   if (rest.front() == '+' || rest.front() == '-') rest.remove_prefix(1);
   if (!rest.empty() && (rest.front() == '+' || rest.front() == '-')) return {IntegerFault::SecondSign, {}};
   if (!rest.empty() && IsSettingsBlank(rest.front())) return {IntegerFault::BlankInside, {}};
-  bool hexadecimal = false;
-  if (!rest.empty() && (rest.front() == '$' || rest.front() == 'x' || rest.front() == 'X')) {
-    hexadecimal = true;
-    rest.remove_prefix(1);
-  } else if (rest.size() >= 2 && rest[0] == '0' && (rest[1] == 'x' || rest[1] == 'X')) {
-    hexadecimal = true;
-    rest.remove_prefix(2);
-  }
+  const bool hexadecimal = TakeHexadecimalPrefix(rest);
   std::size_t digits = 0;
   while (digits < rest.size() && (hexadecimal ? IsHexDigit(rest[digits]) : IsDigit(rest[digits]))) ++digits;
   if (digits == 0) return {IntegerFault::NoDigits, {}};

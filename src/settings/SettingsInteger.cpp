@@ -13,6 +13,18 @@ int DigitValue(char c, bool hexadecimal) {
 
 }  // namespace
 
+bool TakeHexadecimalPrefix(std::string_view& text) {
+  if (!text.empty() && (text.front() == '$' || text.front() == 'x' || text.front() == 'X')) {
+    text.remove_prefix(1);
+    return true;
+  }
+  if (text.size() >= 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
+    text.remove_prefix(2);
+    return true;
+  }
+  return false;
+}
+
 std::int32_t ParseSettingsInteger(std::string_view text, std::int32_t fallback) {
   while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
 
@@ -22,14 +34,7 @@ std::int32_t ParseSettingsInteger(std::string_view text, std::int32_t fallback) 
     text.remove_prefix(1);
   }
 
-  bool hexadecimal = false;
-  if (!text.empty() && (text.front() == '$' || text.front() == 'x' || text.front() == 'X')) {
-    hexadecimal = true;
-    text.remove_prefix(1);
-  } else if (text.size() >= 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
-    hexadecimal = true;
-    text.remove_prefix(2);
-  }
+  const bool hexadecimal = TakeHexadecimalPrefix(text);
   if (text.empty()) return fallback;
 
   // Each limit is checked before a digit is taken in, so the value never

@@ -15,3 +15,7 @@
 // Anything else (empty text, a sign or prefix without digits, a blank or any
 // other character after the start) gives the fallback.
 std::int32_t ParseSettingsInteger(std::string_view text, std::int32_t fallback);
+
+// Takes a hexadecimal prefix ("$", "x", "X", "0x" or "0X") off the front of
+// `text`; false, and `text` unchanged, when there is none.
+bool TakeHexadecimalPrefix(std::string_view& text);

@@ -10,6 +10,7 @@
 
 #include "PluginLibrary.h"
 #include "Timeline.h"
+#include "WindowsText.h"
 
 namespace {
 

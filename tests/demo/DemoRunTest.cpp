@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "ChildProcess.h"
 #include "TempFolder.h"
 
 namespace {
@@ -67,39 +68,11 @@ class DemoRunTest : public testing::Test {
   // Runs the demo with --plugin-dir set to this case's folder.
   DemoRun Run(const std::string& arguments) {
     DemoRun run;
-    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-    HANDLE readEnd = nullptr;
-    HANDLE writeEnd = nullptr;
-    if (!CreatePipe(&readEnd, &writeEnd, &inherit, 0)) {
-      ADD_FAILURE() << "CreatePipe failed";
-      return run;
-    }
-    SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
-
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-    startup.hStdOutput = writeEnd;
-    startup.hStdError = writeEnd;
-    std::string commandLine = "TollimerDemo.exe --plugin-dir \"" + pluginDir_.Path() + "\" " + arguments;
-    PROCESS_INFORMATION process{};
-    const BOOL started = CreateProcessA("TollimerDemo.exe", commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr,
-                                        nullptr, &startup, &process);
-    CloseHandle(writeEnd);
-    if (!started) {
-      CloseHandle(readEnd);
-      ADD_FAILURE() << "could not start TollimerDemo.exe, error " << GetLastError();
-      return run;
-    }
-    char buffer[4096];
-    DWORD read = 0;
-    while (ReadFile(readEnd, buffer, sizeof buffer, &read, nullptr) && read > 0) run.output.append(buffer, read);
-    CloseHandle(readEnd);
-    WaitForSingleObject(process.hProcess, 60'000);
-    GetExitCodeProcess(process.hProcess, &run.exitCode);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    const ProgramRun program = RunProgram(
+        "TollimerDemo.exe", "TollimerDemo.exe --plugin-dir \"" + pluginDir_.Path() + "\" " + arguments);
+    if (!program.started) ADD_FAILURE() << "could not start TollimerDemo.exe, error " << program.startError;
+    run.exitCode = program.exitCode;
+    run.output = program.output;
 
     std::istringstream stream(run.output);
     for (std::string line; std::getline(stream, line);) {
