@@ -48,7 +48,7 @@ void PrintSettingsCheck(Timeline& timeline, const DemoOptions& options, const st
     timeline.Print(line.empty() ? "\n" : "  " + line + "\n");
     begin = end == std::string::npos ? report.size() : end + 1;
   }
-  const auto wait = static_cast<std::uint32_t>(EffectiveConnectWait(check.facts));
+  const auto wait = static_cast<std::uint32_t>(EffectiveValue(check.facts, ConnectWaitSetting));
   if (static_cast<std::uint32_t>(options.minuteMs) < wait) {
     timeline.Print("demo: note: one demo minute (" + std::to_string(options.minuteMs) +
                    " ms) is shorter than the plug-in's wait before the switch back (" + std::to_string(wait) +

@@ -224,8 +224,7 @@ class ReportBuilder {
 
   void ValuesSection() {
     w_.Line({"The plug-in will use:", "Tollimer が使う値:"});
-    ValueLine(facts_.diagnosis.interval, EffectiveInterval(facts_));
-    ValueLine(facts_.diagnosis.connectWait, EffectiveConnectWait(facts_));
+    for (const SettingValue& value : facts_.diagnosis.values) ValueLine(value, EffectiveValue(facts_, *value.setting));
     if (facts_.valuesDisagreeWithLookup) {
       w_.Item(w_.Fill({"(This check's own reading differs from the plug-in's: a fault of this program. The values "
                        "above are the plug-in's.)",
@@ -236,8 +235,8 @@ class ReportBuilder {
   }
 
   void ScheduleSection() {
-    const std::int32_t interval = EffectiveInterval(facts_);
-    const std::int32_t wait = EffectiveConnectWait(facts_);
+    const std::int32_t interval = EffectiveValue(facts_, IntervalSetting);
+    const std::int32_t wait = EffectiveValue(facts_, ConnectWaitSetting);
     w_.Line({"What it will do:", "動作:"});
     if (interval <= 0) {
       w_.Item(w_.Fill({"The first switch comes in the first minute after the mail client starts, then one every "
@@ -403,12 +402,8 @@ class ReportBuilder {
 
 }  // namespace
 
-std::int32_t EffectiveInterval(const CheckFacts& facts) {
-  return facts.outcome == SettingsLoadOutcome::OpenFailed ? 0 : facts.diagnosis.interval.value;
-}
-
-std::int32_t EffectiveConnectWait(const CheckFacts& facts) {
-  return facts.outcome == SettingsLoadOutcome::OpenFailed ? 0 : facts.diagnosis.connectWait.value;
+std::int32_t EffectiveValue(const CheckFacts& facts, const IntegerSetting& setting) {
+  return facts.outcome == SettingsLoadOutcome::OpenFailed ? 0 : facts.diagnosis.Value(setting).value;
 }
 
 bool NeedsAttention(const CheckFacts& facts) {

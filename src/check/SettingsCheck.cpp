@@ -57,14 +57,12 @@ SettingsCheck CheckSettingsFile(const std::string& settingsPath) {
   // One reading: the diagnosis must give the plug-in's own values.
   if (!check.load.OpenFailed()) {
     const SettingsFile& file = check.load.File();
-    const std::int32_t interval =
-        file.LookupInteger(IntervalSetting.section, IntervalSetting.key, IntervalSetting.fallback);
-    const std::int32_t wait =
-        file.LookupInteger(ConnectWaitSetting.section, ConnectWaitSetting.key, ConnectWaitSetting.fallback);
-    if (interval != facts.diagnosis.interval.value || wait != facts.diagnosis.connectWait.value) {
+    for (SettingValue& value : facts.diagnosis.values) {
+      const IntegerSetting& setting = *value.setting;
+      const std::int32_t looked = file.LookupInteger(setting.section, setting.key, setting.fallback);
+      if (looked == value.value) continue;
       facts.valuesDisagreeWithLookup = true;
-      facts.diagnosis.interval.value = interval;
-      facts.diagnosis.connectWait.value = wait;
+      value.value = looked;
     }
   }
   return check;

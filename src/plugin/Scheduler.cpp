@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <string_view>
+#include <utility>
 
 #include "PluginSettings.h"
 #include "SettingsInteger.h"
@@ -13,6 +14,11 @@
 constinit SettingsPathBuffer SettingsPath{};
 
 namespace {
+
+// A setting's key as a constant of its own: read through the table at run
+// time, the table itself, pointers and all, would have to be in the DLL's data.
+template <std::size_t Index>
+constexpr std::string_view KeyOfSetting = PluginSettings[Index].key;
 
 // One instance for the whole library, touched only on the host's
 // user-interface thread.
@@ -46,13 +52,16 @@ void SchedulerStart() {
     OutputDebugStringA(settings.OpenErrorMessage());
     return;
   }
-  // Both keys stand in one section: one pass over the file finds both.
-  static_assert(IntervalSetting.section == ConnectWaitSetting.section);
-  const std::array<std::string_view, 2> keys{IntervalSetting.key, ConnectWaitSetting.key};
-  std::array<std::string_view, 2> values{};
+  // All keys stand in one section: one pass over the file finds them all.
+  const auto keys = []<std::size_t... Index>(std::index_sequence<Index...>) {
+    return std::array<std::string_view, sizeof...(Index)>{KeyOfSetting<Index>...};
+  }(std::make_index_sequence<PluginSettings.size()>());
+  std::array<std::string_view, PluginSettings.size()> values{};
   settings.File().LookupTexts(IntervalSetting.section, keys, values);
-  IntervalMinutes = ParseSettingsInteger(values[0], IntervalSetting.fallback);
-  ConnectWaitMs = ParseSettingsInteger(values[1], ConnectWaitSetting.fallback);
+  constexpr std::size_t interval = IndexOfSetting(IntervalSetting);
+  constexpr std::size_t connectWait = IndexOfSetting(ConnectWaitSetting);
+  IntervalMinutes = ParseSettingsInteger(values[interval], IntervalSetting.fallback);
+  ConnectWaitMs = ParseSettingsInteger(values[connectWait], ConnectWaitSetting.fallback);
 }
 
 void SchedulerTick() {

@@ -247,8 +247,9 @@ IntegerFaultFacts ExplainIntegerFault(std::string_view value) {
 }
 
 bool SettingsDiagnosis::NeedsAttention() const {
-  return interval.source != ValueSource::File || connectWait.source != ValueSource::File || !findings.empty() ||
-         !warnings.empty();
+  const bool allFromFile = std::all_of(values.begin(), values.end(),
+                                      [](const SettingValue& value) { return value.source == ValueSource::File; });
+  return !allFromFile || !findings.empty() || !warnings.empty();
 }
 
 std::int64_t FirstSwitchMinute(std::int32_t intervalMinutes) {
@@ -282,8 +283,9 @@ SettingsDiagnosis DiagnoseSettings(std::string_view bytes) {
     walk.Add({FindingKind::NulByte, walk.Lines() + (endedWithLineEnd ? 1 : 0), 0, content.size(), nullptr, {}});
   }
 
-  result.interval = ValueOf(IntervalSetting, walk.Sightings(0), walk, !bytes.empty());
-  result.connectWait = ValueOf(ConnectWaitSetting, walk.Sightings(1), walk, !bytes.empty());
-  result.warnings = WarnAboutSchedule(result.interval.value, result.connectWait.value);
+  for (std::size_t i = 0; i < PluginSettings.size(); ++i) {
+    result.values[i] = ValueOf(PluginSettings[i], walk.Sightings(i), walk, !bytes.empty());
+  }
+  result.warnings = WarnAboutSchedule(result.Value(IntervalSetting).value, result.Value(ConnectWaitSetting).value);
   return result;
 }

@@ -8,6 +8,7 @@
 // (SettingsLines.h), in one pass, so the values are the plug-in's values; the
 // settings check and its fuzz target compare them with LookupInteger anyway.
 // Not part of the plug-in: it allocates, for the check program only.
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -96,8 +97,7 @@ enum class ScheduleWarning {
 inline constexpr std::int32_t HugeIntervalMinutes = 7 * 24 * 60;
 
 struct SettingsDiagnosis {
-  SettingValue interval;
-  SettingValue connectWait;
+  std::array<SettingValue, PluginSettings.size()> values;  // in the table's order
   std::vector<Finding> findings;  // in file order mostly; at most MaxFindings
   std::size_t findingsLeftOut = 0;
   std::vector<ScheduleWarning> warnings;
@@ -106,6 +106,9 @@ struct SettingsDiagnosis {
 
   // Whether the user should look: a default applies, or anything was found.
   bool NeedsAttention() const;
+
+  const SettingValue& Value(const IntegerSetting& setting) const { return values[IndexOfSetting(setting)]; }
+  SettingValue& Value(const IntegerSetting& setting) { return values[IndexOfSetting(setting)]; }
 };
 
 // The minute after start of the first switch: IntervalMinutes + 1, or 1.

@@ -84,8 +84,8 @@ TEST(CheckReport, FileThatCannotBeOpenedRunsWithZeros) {
   CheckFacts facts = FactsOf("", SettingsLoadOutcome::OpenFailed);
   facts.openErrorCode = 32;
   facts.openErrorText = "Sharing violation.";
-  EXPECT_EQ(EffectiveInterval(facts), 0);
-  EXPECT_EQ(EffectiveConnectWait(facts), 0);
+  EXPECT_EQ(EffectiveValue(facts, IntervalSetting), 0);
+  EXPECT_EQ(EffectiveValue(facts, ConnectWaitSetting), 0);
   const std::string english = WriteCheckReport(facts, ReportLanguage::English);
   for (const std::string_view fact : {"Sharing violation. (error 32)", "InterbalMinute = 0 (not read",
                                       "ConnectWaitMilliSecond = 0 (not read", "first minute"}) {

@@ -38,8 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
   const SettingsDiagnosis diagnosis = DiagnoseSettings(bytes);
   const SettingsFile file(bytes);
-  CheckValue(diagnosis.interval, file, bytes);
-  CheckValue(diagnosis.connectWait, file, bytes);
+  for (const SettingValue& value : diagnosis.values) CheckValue(value, file, bytes);
   for (const Finding& finding : diagnosis.findings) Check(Inside(finding.text, bytes), "finding outside the bytes");
   Check(diagnosis.findings.size() <= SettingsDiagnosis::MaxFindings, "too many findings kept");
 

@@ -51,16 +51,16 @@ void ExpectValue(const SettingValue& actual, std::int32_t value, From from, cons
 TEST_P(SettingsDiagnosisOfFile, GivesTheValuesTheirSourcesAndWhatWasFound) {
   const DiagnosisCase& c = GetParam();
   const SettingsDiagnosis d = DiagnoseSettings(c.bytes);
-  ExpectValue(d.interval, c.interval, c.intervalFrom, IntervalSetting);
-  ExpectValue(d.connectWait, c.wait, c.waitFrom, ConnectWaitSetting);
+  ExpectValue(d.Value(IntervalSetting), c.interval, c.intervalFrom, IntervalSetting);
+  ExpectValue(d.Value(ConnectWaitSetting), c.wait, c.waitFrom, ConnectWaitSetting);
   std::vector<FindingKind> kinds;
   for (const Finding& finding : d.findings) kinds.push_back(finding.kind);
   EXPECT_EQ(kinds, c.findings);
 
   // The plug-in's own lookup gives the same values.
   const SettingsFile file(c.bytes);
-  EXPECT_EQ(d.interval.value, file.LookupInteger("Env", "InterbalMinute", 10));
-  EXPECT_EQ(d.connectWait.value, file.LookupInteger("Env", "ConnectWaitMilliSecond", 1000));
+  EXPECT_EQ(d.Value(IntervalSetting).value, file.LookupInteger("Env", "InterbalMinute", 10));
+  EXPECT_EQ(d.Value(ConnectWaitSetting).value, file.LookupInteger("Env", "ConnectWaitMilliSecond", 1000));
 }
 
 const DiagnosisCase Cases[] = {
