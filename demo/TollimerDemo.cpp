@@ -50,7 +50,7 @@ void PrintSettingsCheck(Timeline& timeline, const DemoOptions& options, const st
   }
   const auto wait = static_cast<std::uint32_t>(EffectiveValue(check.facts, ConnectWaitSetting));
   if (static_cast<std::uint32_t>(options.minuteMs) < wait) {
-    timeline.Print("demo: note: one demo minute (" + std::to_string(options.minuteMs) +
+    timeline.Print("TollimerDemo: note: one demo minute (" + std::to_string(options.minuteMs) +
                    " ms) is shorter than the plug-in's wait before the switch back (" + std::to_string(wait) +
                    " ms): the next minute's switch or the end of the run comes first.\n");
   }

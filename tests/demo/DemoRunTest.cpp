@@ -172,11 +172,11 @@ TEST_F(DemoRunTest, ReportsTheSettingsInJapaneseAndWarnsOfAWaitLongerThanItsMinu
   const DemoRun run = Run("--lang ja --minute-ms 500 --minutes 0");
   ASSERT_EQ(run.exitCode, 0u) << run.output;
   EXPECT_EQ(LineAfter(run, "    ConnectWaitMilliSecond = "), "2000（3 行目の値）") << run.output;
-  EXPECT_TRUE(LineAfter(run, "demo: note: one demo minute (500 ms) is shorter than the plug-in's wait before the "
+  EXPECT_TRUE(LineAfter(run, "TollimerDemo: note: one demo minute (500 ms) is shorter than the plug-in's wait before the "
                              "switch back (2000 ms)")
                   .has_value())
       << run.output;
-  EXPECT_FALSE(Run("--minute-ms 2000 --minutes 0").output.find("demo: note:") != std::string::npos);
+  EXPECT_FALSE(Run("--minute-ms 2000 --minutes 0").output.find("TollimerDemo: note:") != std::string::npos);
 }
 
 TEST_F(DemoRunTest, PackagedSampleSettingsAreReadAsWritten) {
