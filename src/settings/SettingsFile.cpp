@@ -18,8 +18,6 @@ const char* FindLineEndOrNul(const char* p, const char* end) {
   return FindFirstOf(p, end, '\r', '\n', '\0');
 }
 
-char UpperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - ('a' - 'A')) : c; }
-
 // Whether a header that this "[" might begin could bear `name`: the first
 // byte after the "[" and its blanks is the first byte of the header's name,
 // or the "]" that closes an empty one. A quick no for almost every other

@@ -2,17 +2,6 @@
 
 #include "ByteSearch.h"
 
-namespace {
-
-// ASCII only, where the host's own comparison uses the code page's mapping
-// (CharUpperBuffA). The plug-in looks up only the ASCII names "Env",
-// "InterbalMinute" and "ConnectWaitMilliSecond", and no byte outside ASCII
-// maps into ASCII, so the answers agree for every name it asks for. It also
-// keeps the core free of Windows and of the thread's locale.
-char UpperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - ('a' - 'A')) : c; }
-
-}  // namespace
-
 std::string_view SettingsContent(std::string_view bytes) {
   const char* const nul = FindFirstOf(bytes.data(), bytes.data() + bytes.size(), '\0', '\0', '\0');
   return std::string_view(bytes.data(), static_cast<std::size_t>(nul - bytes.data()));

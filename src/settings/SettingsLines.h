@@ -29,5 +29,12 @@ bool ReadSettingsHeader(std::string_view trimmed, std::string_view& name);
 // when there is no "=".
 bool ReadSettingsEntry(std::string_view trimmed, std::string_view& name, std::string_view& value);
 
-// Names compare equal when they are equal after mapping a-z to A-Z.
+// a-z as A-Z, every other byte as it is. ASCII only, where the host's own
+// comparison uses the code page's mapping (CharUpperBuffA): the plug-in looks
+// up only ASCII names, and no byte outside ASCII maps into ASCII, so the
+// answers agree for every name it asks for. It also keeps the core free of
+// Windows and of the thread's locale.
+inline char UpperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - ('a' - 'A')) : c; }
+
+// Names compare equal when they are equal after UpperAscii.
 bool SettingsNamesMatch(std::string_view written, std::string_view asked);
