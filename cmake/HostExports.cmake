@@ -1,13 +1,13 @@
 # Makes an executable export the host's BKA_ functions by their plain names,
 # as the mail client's own executable does, optionally without some of them.
-# The names come from src/host/HostExports.h, so the plug-in, its test hosts
+# The names come from src/core/host/HostExports.h, so the plug-in, its test hosts
 # and the demo host share one list.
 #   tollimer_export_host_names(<target> [OMIT <field>...])
 # The target must define each exported function as extern "C" __stdcall:
 # GetWindowHandles with four arguments, every other one with none.
 function(tollimer_export_host_names target)
   cmake_parse_arguments(ARG "" "" "OMIT" ${ARGN})
-  set(header ${PROJECT_SOURCE_DIR}/src/host/HostExports.h)
+  set(header ${PROJECT_SOURCE_DIR}/src/core/host/HostExports.h)
   file(READ ${header} content)
   set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${header})
   string(REGEX MATCHALL "X\\([A-Za-z0-9_]+, *[A-Za-z0-9_]+, *(Required|Optional)\\)" entries "${content}")

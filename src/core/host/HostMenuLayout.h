@@ -1,8 +1,7 @@
 #pragma once
-// The host's main menu as the mail client lays it out, written down once for
-// every stand-in host: the test programs and the demo build their menu bars
-// from these. Kept apart from the plug-in's sources on purpose, so that the
-// tests check the plug-in's own constants against the host's layout.
+// The host's main menu as the mail client lays it out, written down once: the
+// plug-in finds its probe item and sends its command by these, and every
+// stand-in host (the test programs, the demo) builds its menu bar from them.
 
 // Zero-based position, in the main window's menu bar, of the drop-down menu
 // that holds the probe item.

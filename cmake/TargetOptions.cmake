@@ -1,0 +1,29 @@
+# tollimer_target_options(<target> <role>)
+# Every target's compile options and warnings, set in this one place by what
+# the target is:
+#   DLL      code that ends up inside Tollimer.dll, the portable core among it:
+#            it must never throw into the host, so no exceptions, no RTTI, no
+#            unwind tables; in the Windows build every function and datum in a
+#            section of its own, so that the link keeps only what the DLL reaches.
+#   CHECK    the settings check: in the Windows build small and static,
+#            without exception support.
+#   DEMO     the demo host.
+#   TEST     tests, fuzz targets and benchmarks.
+set(TOLLIMER_WARNINGS -Wall -Wextra -Wpedantic -Wconversion -Wshadow)
+
+function(tollimer_target_options target role)
+  if(role STREQUAL "DLL")
+    target_compile_options(${target} PRIVATE
+      "$<$<COMPILE_LANGUAGE:CXX>:${TOLLIMER_WARNINGS};-fno-exceptions;-fno-rtti;-fno-asynchronous-unwind-tables;-fno-unwind-tables>"
+      $<$<BOOL:${WIN32}>:-ffunction-sections -fdata-sections>)
+  elseif(role STREQUAL "CHECK")
+    target_compile_options(${target} PRIVATE ${TOLLIMER_WARNINGS}
+      $<$<BOOL:${WIN32}>:-fno-exceptions -fno-rtti -ffunction-sections -fdata-sections>)
+  elseif(role STREQUAL "DEMO")
+    target_compile_options(${target} PRIVATE ${TOLLIMER_WARNINGS})
+  elseif(role STREQUAL "TEST")
+    target_compile_options(${target} PRIVATE -Wall -Wextra)
+  else()
+    message(FATAL_ERROR "tollimer_target_options: unknown role ${role} for ${target}")
+  endif()
+endfunction()
