@@ -1,5 +1,7 @@
-// SettingsFile against the plain second reading, on arbitrary bytes; and the
-// byte search under it, both ways, against a loop over the bytes.
+// The line walk and SettingsFile's lookup against the plain second reading,
+// on arbitrary bytes; and the byte search under them, both ways, against a
+// loop over the bytes.
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -61,24 +63,36 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const SettingsFile file(bytes);
   const NaiveSettingsReader naive(bytes);
 
-  std::size_t sectionIndex = 0;
+  // The walk's sections, built as the lookup means them: each header starts
+  // one, and entries before the first header belong to none.
+  const std::vector<NaiveSettingsReader::Section>& sections = naive.Sections();
+  std::size_t sectionCount = 0;
+  std::size_t entryIndex = 0;
   std::vector<std::string> sectionNames;
   std::vector<std::string> keys;
-  for (const SettingsSection& section : file.Sections()) {
-    Check(sectionIndex < naive.Sections().size(), "more sections");
-    const NaiveSettingsReader::Section& expected = naive.Sections()[sectionIndex++];
-    Check(section.Name() == expected.name, "section name");
-    sectionNames.push_back(expected.name);
-    std::size_t entryIndex = 0;
-    for (const SettingsEntry& entry : section.Entries()) {
-      Check(entryIndex < expected.entries.size(), "more entries");
-      Check(entry.name == expected.entries[entryIndex].first, "entry name");
-      Check(entry.value == expected.entries[entryIndex].second, "entry value");
-      keys.push_back(expected.entries[entryIndex++].first);
+  SettingsLineWalk lines = file.Lines();
+  SettingsLine line;
+  std::size_t lineCount = 0;
+  while (lines.Next(line)) {
+    Check(line.number == ++lineCount, "line number");
+    if (line.kind == SettingsLineKind::Header) {
+      Check(sectionCount == 0 || entryIndex == sections[sectionCount - 1].entries.size(), "fewer entries");
+      Check(sectionCount < sections.size(), "more sections");
+      Check(line.name == sections[sectionCount].name, "section name");
+      sectionNames.push_back(sections[sectionCount++].name);
+      entryIndex = 0;
+    } else if (line.kind == SettingsLineKind::Entry && sectionCount != 0) {
+      const auto& entries = sections[sectionCount - 1].entries;
+      Check(entryIndex < entries.size(), "more entries");
+      Check(line.name == entries[entryIndex].first, "entry name");
+      Check(line.value == entries[entryIndex].second, "entry value");
+      keys.push_back(entries[entryIndex++].first);
     }
-    Check(entryIndex == expected.entries.size(), "fewer entries");
   }
-  Check(sectionIndex == naive.Sections().size(), "fewer sections");
+  Check(sectionCount == 0 || entryIndex == sections[sectionCount - 1].entries.size(), "fewer entries");
+  Check(sectionCount == sections.size(), "fewer sections");
+  Check(lineCount == naive.LineCount(), "line count");
+  Check(lines.ContentSize() == std::min(bytes.find('\0'), bytes.size()), "end of the content");
 
   constexpr std::string_view fallback = "\x01<fallback>";
   const std::vector<std::string> keysToAsk = NamesToAsk(keys, "InterbalMinute");
