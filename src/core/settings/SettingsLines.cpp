@@ -67,8 +67,8 @@ bool SettingsLineWalk::Next(SettingsLine& line) {
 const char* SettingsLineStartBefore(const char* begin, const char* at) {
   // A blank walked back over is never a NUL: the content ends at the first.
   while (at != begin && IsSettingsBlank(at[-1]) && !IsSettingsLineEnd(at[-1])) --at;
-  // Right after a CR or LF a line starts: the CR of a CR LF is never the byte
-  // before a blank or the byte asked about.
+  // Right after a CR or LF a line starts. A CR found here is a lone one, a
+  // line end of its own: the byte after it is a blank or `at`, never an LF.
   return at == begin || IsSettingsLineEnd(at[-1]) ? at : nullptr;
 }
 

@@ -53,15 +53,6 @@ TEST(DeriveSettingsPath, TooLongForTheBuffer_FailsWithAnEmptyPath) {
   EXPECT_EQ(buffer[0], '\0');
 }
 
-TEST(DeriveSettingsPath, NoLibraryPath_FailsWithAnEmptyPath) {
-  SettingsPathBuffer buffer;
-  buffer.fill('#');
-  EXPECT_FALSE(DeriveSettingsPath("", buffer));
-  EXPECT_EQ(buffer[0], '\0');
-  EXPECT_FALSE(DeriveSettingsPath(std::string_view("\0C:\\P\\T.dll", 11), buffer));
-  EXPECT_EQ(buffer[0], '\0');
-}
-
 // What GetModuleFileNameA reports into a buffer of 260 characters: the count
 // written, 0 when it failed, the whole buffer when it cut the path short.
 struct ModuleCase {
