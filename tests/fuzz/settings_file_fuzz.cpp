@@ -65,34 +65,27 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   // The walk's sections, built as the lookup means them: each header starts
   // one, and entries before the first header belong to none.
-  const std::vector<NaiveSettingsReader::Section>& sections = naive.Sections();
-  std::size_t sectionCount = 0;
-  std::size_t entryIndex = 0;
-  std::vector<std::string> sectionNames;
-  std::vector<std::string> keys;
+  std::vector<NaiveSettingsReader::Section> walked;
   SettingsLineWalk lines = file.Lines();
   SettingsLine line;
   std::size_t lineCount = 0;
   while (lines.Next(line)) {
     Check(line.number == ++lineCount, "line number");
-    if (line.kind == SettingsLineKind::Header) {
-      Check(sectionCount == 0 || entryIndex == sections[sectionCount - 1].entries.size(), "fewer entries");
-      Check(sectionCount < sections.size(), "more sections");
-      Check(line.name == sections[sectionCount].name, "section name");
-      sectionNames.push_back(sections[sectionCount++].name);
-      entryIndex = 0;
-    } else if (line.kind == SettingsLineKind::Entry && sectionCount != 0) {
-      const auto& entries = sections[sectionCount - 1].entries;
-      Check(entryIndex < entries.size(), "more entries");
-      Check(line.name == entries[entryIndex].first, "entry name");
-      Check(line.value == entries[entryIndex].second, "entry value");
-      keys.push_back(entries[entryIndex++].first);
+    if (line.kind == SettingsLineKind::Header) walked.push_back({std::string(line.name), {}});
+    if (line.kind == SettingsLineKind::Entry && !walked.empty()) {
+      walked.back().entries.emplace_back(line.name, line.value);
     }
   }
-  Check(sectionCount == 0 || entryIndex == sections[sectionCount - 1].entries.size(), "fewer entries");
-  Check(sectionCount == sections.size(), "fewer sections");
+  Check(walked == naive.Sections(), "sections and entries");
   Check(lineCount == naive.LineCount(), "line count");
   Check(lines.ContentSize() == std::min(bytes.find('\0'), bytes.size()), "end of the content");
+
+  std::vector<std::string> sectionNames;
+  std::vector<std::string> keys;
+  for (const NaiveSettingsReader::Section& section : walked) {
+    sectionNames.push_back(section.name);
+    for (const auto& entry : section.entries) keys.push_back(entry.first);
+  }
 
   constexpr std::string_view fallback = "\x01<fallback>";
   const std::vector<std::string> keysToAsk = NamesToAsk(keys, "InterbalMinute");

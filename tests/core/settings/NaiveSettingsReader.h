@@ -12,6 +12,7 @@ class NaiveSettingsReader {
   struct Section {
     std::string name;
     std::vector<std::pair<std::string, std::string>> entries;
+    bool operator==(const Section&) const = default;
   };
 
   explicit NaiveSettingsReader(std::string_view bytes) {

@@ -41,11 +41,9 @@ const WalkCase WalkCases[] = {
     {"CrLfIsOneLineEnd", "[Env]\r\nA=1\r\n"sv, "1 header Env|2 entry A=1|end 12 on 3"},
     {"LfCrIsTwoLineEnds", "[Env]\n\rA=1"sv, "1 header Env|2 nothing|3 entry A=1|end 10 on 3"},
     {"CrCrLfIsTwoLineEnds", "[Env]\r\r\nA=1"sv, "1 header Env|2 nothing|3 entry A=1|end 11 on 3"},
-    {"LoneCrAndLoneLf", "[Env]\rA=1\nB=2"sv, "1 header Env|2 entry A=1|3 entry B=2|end 13 on 3"},
     {"EmptyLinesCount", "\n\r\n\rA=1"sv, "1 nothing|2 nothing|3 nothing|4 entry A=1|end 7 on 4"},
     {"NulEndsTheContentMidLine", "A=1\nB\0=2\nC=3"sv, "1 entry A=1|2 other|end 5 on 2"},
     {"NulAfterALineEnd", "A=1\r\n\0B=2"sv, "1 entry A=1|end 5 on 2"},
-    {"NulFirst", "\0[Env]"sv, "end 0 on 1"},
     {"Empty", ""sv, "end 0 on 1"},
     {"CommentsSayNothingHeadersWithTextAfterAreOther", " ; x=1\n[Env] ; x\n"sv, "1 nothing|2 other|end 17 on 3"},
 };
