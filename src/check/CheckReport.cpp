@@ -225,12 +225,6 @@ class ReportBuilder {
   void ValuesSection() {
     w_.Line({"The plug-in will use:", "Tollimer が使う値:"});
     for (const SettingValue& value : facts_.diagnosis.values) ValueLine(value, EffectiveValue(facts_, *value.setting));
-    if (facts_.valuesDisagreeWithLookup) {
-      w_.Item(w_.Fill({"(This check's own reading differs from the plug-in's: a fault of this program. The values "
-                       "above are the plug-in's.)",
-                       "（このチェックの読み取り結果が Tollimer 本体と食い違っています。このプログラムの不具合です。"
-                       "上の値は Tollimer 本体が読み取る値です）"}));
-    }
     w_.Blank();
   }
 
@@ -407,8 +401,7 @@ std::int32_t EffectiveValue(const CheckFacts& facts, const IntegerSetting& setti
 }
 
 bool NeedsAttention(const CheckFacts& facts) {
-  return facts.outcome != SettingsLoadOutcome::Read || !facts.readByDllBeside || facts.valuesDisagreeWithLookup ||
-         facts.diagnosis.NeedsAttention();
+  return facts.outcome != SettingsLoadOutcome::Read || !facts.readByDllBeside || facts.diagnosis.NeedsAttention();
 }
 
 std::string CheckTitle(ReportLanguage language) {

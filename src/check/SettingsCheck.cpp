@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include "PluginSettings.h"
 #include "SettingsPath.h"
 #include "WindowsText.h"
 
@@ -53,17 +52,5 @@ SettingsCheck CheckSettingsFile(const std::string& settingsPath) {
   facts.openErrorText = CodePageToUtf8(check.load.OpenErrorSystemText(), CP_ACP);
   facts.decode = [](std::string_view bytes) { return CodePageToUtf8(bytes, CP_ACP); };
   facts.diagnosis = DiagnoseSettings(check.load.Bytes());
-
-  // One reading: the diagnosis must give the plug-in's own values.
-  if (!check.load.OpenFailed()) {
-    const SettingsFile& file = check.load.File();
-    for (SettingValue& value : facts.diagnosis.values) {
-      const IntegerSetting& setting = *value.setting;
-      const std::int32_t looked = file.LookupInteger(setting.section, setting.key, setting.fallback);
-      if (looked == value.value) continue;
-      facts.valuesDisagreeWithLookup = true;
-      value.value = looked;
-    }
-  }
   return check;
 }

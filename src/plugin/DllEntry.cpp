@@ -27,9 +27,7 @@ bool InitializePlugin(HINSTANCE library) {
   // The settings file lies beside this library, under its name.
   char libraryPath[MAX_PATH] = {};
   const DWORD length = GetModuleFileNameA(library, libraryPath, MAX_PATH);
-  // A full buffer means a truncated path, which names some other file: read
-  // no settings file at all then, and run on the defaults.
-  if (length < MAX_PATH) DeriveSettingsPath(std::string_view(libraryPath, length), SettingsPath);
+  DeriveSettingsPathFromModule(std::string_view(libraryPath, MAX_PATH), length, SettingsPath);
   return true;
 }
 

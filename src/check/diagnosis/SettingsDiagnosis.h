@@ -4,9 +4,10 @@
 // meant differently. Facts only (kinds, line numbers, spans of the bytes);
 // the words are the settings check's. Portable: no Windows headers.
 //
-// The lines are cut, trimmed and read with the plug-in's own line rules
-// (SettingsLines.h), in one pass, so the values are the plug-in's values; the
-// settings check and its fuzz target compare them with LookupInteger anyway.
+// The lines come from the plug-in's own walk of the file (SettingsLineWalk,
+// SettingsLines.h), which also defines what its lookup finds, so the values
+// are the plug-in's; the fuzz target settings_check_fuzz compares them with
+// LookupInteger.
 // Not part of the plug-in: it allocates, for the check program only.
 #include <array>
 #include <cstddef>
