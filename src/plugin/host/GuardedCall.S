@@ -89,3 +89,11 @@ GuardUnwound:
 GuardSearch:
         movl    $1, %eax                /* ExceptionContinueSearch */
         ret
+
+/* The guard's handler is this module's one exception handler: listed in the
+   DLL's SafeSEH table, the dispatcher accepts no other address in it. The
+   feature word says that this object lists its handlers (bit 0), without
+   which the linker refuses a SafeSEH link. */
+        .safeseh _GuardFrameHandler
+        .globl  @feat.00
+        .set    @feat.00, 1
