@@ -3,7 +3,7 @@
 // accepts as this module's exception handlers; without it, any address in
 // the module would pass, which is what an overwritten exception record
 // needs. The linker (LLVM's, with -safeseh) builds the table from the
-// handlers that objects declare (.safeseh in GuardedCall.S) and points these
+// handlers that objects declare (ExceptionHandlers.S) and points these
 // two symbols at it; it finds the directory under this name.
 #include <windows.h>
 

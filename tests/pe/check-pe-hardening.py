@@ -16,7 +16,7 @@ import sys
 
 import pefile
 
-DLL_HANDLERS = ["_GuardFrameHandler"]  # GuardedCall.S
+DLL_HANDLERS = ["_GuardFrameHandler"]  # src/plugin/ExceptionHandlers.S
 LOAD_CONFIG_32_SIZE = 0x48  # IMAGE_LOAD_CONFIG_DIRECTORY32, up to SEHandlerCount
 
 C = pefile.DLL_CHARACTERISTICS

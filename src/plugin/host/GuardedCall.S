@@ -49,7 +49,8 @@ GuardFault:
 
 /* EXCEPTION_DISPOSITION handler(EXCEPTION_RECORD* record, void* frame,
  *                               CONTEXT* context, void* dispatcher), cdecl */
-        .def    _GuardFrameHandler; .scl 3; .type 32; .endef
+        .globl  _GuardFrameHandler
+        .def    _GuardFrameHandler; .scl 2; .type 32; .endef
 _GuardFrameHandler:
         movl    4(%esp), %eax
         testl   $GUARD_UNWINDING_FLAGS, GUARD_EXCEPTION_FLAGS(%eax)
@@ -90,10 +91,7 @@ GuardSearch:
         movl    $1, %eax                /* ExceptionContinueSearch */
         ret
 
-/* The guard's handler is this module's one exception handler: listed in the
-   DLL's SafeSEH table, the dispatcher accepts no other address in it. The
-   feature word says that this object lists its handlers (bit 0), without
-   which the linker refuses a SafeSEH link. */
-        .safeseh _GuardFrameHandler
+/* Fit for a SafeSEH link (feature bit 0): the one handler here is listed in
+   ../ExceptionHandlers.S, which only the DLL links. */
         .globl  @feat.00
         .set    @feat.00, 1
