@@ -77,12 +77,18 @@ void Print(std::string_view utf8) {
   }
 }
 
-void Show(const CheckOptions& options, const std::string& text, bool warning) {
+// The title names the product and, once there is one, the checked file
+// (its name; the report gives the full path).
+void Show(const CheckOptions& options, const std::string& text, bool warning, std::string_view settingsPath = {}) {
   if (options.print) {
     Print(CheckTitle(options.language) + "\n\n" + text);
     return;
   }
-  MessageBoxW(nullptr, Utf8ToWide(text).c_str(), Utf8ToWide(CheckTitle(options.language)).c_str(),
+  std::string title = CheckTitle(options.language);
+  if (!settingsPath.empty()) {
+    title += " - " + CodePageToUtf8(settingsPath.substr(settingsPath.find_last_of("\\/") + 1), CP_ACP);
+  }
+  MessageBoxW(nullptr, Utf8ToWide(text).c_str(), Utf8ToWide(title).c_str(),
               MB_OK | MB_SETFOREGROUND | (warning ? MB_ICONWARNING : MB_ICONINFORMATION));
 }
 
@@ -108,9 +114,9 @@ int main(int argc, char** argv) {
     Show(options, CheckUsage(options.language), false);
     return 0;
   }
-  const SettingsCheck check =
-      CheckSettingsFile(options.path.empty() ? DefaultSettingsPath() : SettingsPathFor(options.path));
+  const std::string settingsPath = options.path.empty() ? DefaultSettingsPath() : SettingsPathFor(options.path);
+  const SettingsCheck check = CheckSettingsFile(settingsPath);
   const bool attention = NeedsAttention(check.facts);
-  Show(options, WriteCheckReport(check.facts, options.language), attention);
+  Show(options, WriteCheckReport(check.facts, options.language), attention, settingsPath);
   return attention ? 1 : 0;
 }

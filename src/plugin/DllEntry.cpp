@@ -11,12 +11,14 @@
 #include "BeckyAPI.h"
 #include "Scheduler.h"
 #include "SettingsLocation.h"
+#include "StackGuard.h"
 
 namespace {
 
 // Makes HostApi and binds the host. False refuses the load; the host then
-// never calls the plug-in.
-bool InitializePlugin(HINSTANCE library) {
+// never calls the plug-in. Never inlined into DllMain, which seeds the stack
+// cookie and so may not check one itself.
+[[gnu::noinline]] bool InitializePlugin(HINSTANCE library) {
   // The process heap, not operator new: an allocation failure must end in
   // a refused load, never in an exception inside the host's loader.
   void* storage = HeapAlloc(GetProcessHeap(), 0, sizeof(TBeckyAPI));
@@ -32,7 +34,7 @@ bool InitializePlugin(HINSTANCE library) {
 }
 
 // Called at unload and after a refused load. Calls no host function.
-void FinalizePlugin() {
+[[gnu::noinline]] void FinalizePlugin() {
   SchedulerExit();
   if (HostApi == nullptr) return;
   HostApi->~TBeckyAPI();
@@ -42,9 +44,10 @@ void FinalizePlugin() {
 
 }  // namespace
 
-extern "C" BOOL WINAPI DllMain(HINSTANCE library, DWORD reason, LPVOID reserved) {
+extern "C" __attribute__((no_stack_protector)) BOOL WINAPI DllMain(HINSTANCE library, DWORD reason, LPVOID reserved) {
   switch (reason) {
     case DLL_PROCESS_ATTACH:
+      SeedStackGuard(library);
       return InitializePlugin(library) ? TRUE : FALSE;
     case DLL_PROCESS_DETACH:
       // At process exit (reserved non-null) other threads are gone and the
