@@ -7,9 +7,7 @@
 #include <functional>
 
 #include "BeckyAPI.h"
-#include "FakeHost.h"
-#include "HostMenuBar.h"
-#include "TestWindow.h"
+#include "HostFixture.h"
 
 namespace {
 
@@ -30,18 +28,16 @@ struct ToggleCase {
   bool sends;
 };
 
-class ServerToggle : public testing::TestWithParam<ToggleCase> {
+class ServerToggle : public HostFixture, public testing::WithParamInterface<ToggleCase> {
  protected:
   void SetUp() override {
-    fakehost::ResetHost();
-    fakehost::Host().mainWindow = window.Handle();
+    HostFixture::SetUp();
     ASSERT_TRUE(api.BindHost());
     HostApi = &api;
   }
   void TearDown() override { HostApi = nullptr; }
 
   TBeckyAPI api;
-  TestMainWindow window;
 };
 
 TEST_P(ServerToggle, SendsTheCommandExactlyWhenTheProbeReadsGrayed) {
