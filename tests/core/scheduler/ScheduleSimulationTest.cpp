@@ -70,14 +70,6 @@ std::vector<Seen> SeenIn(const ScheduleTimeline& timeline) {
   return seen;
 }
 
-TEST(SimulateSchedule, ShortWaitSwitchesOffAndBackOnEveryMinute) {
-  EXPECT_EQ(SeenIn(SimulateSchedule(ScheduleSettings{1, 1500}, 2)),
-            (std::vector<Seen>{{Kind::Switch, 2, 120'000, false},
-                               {Kind::SwitchBack, 2, 121'500, true},
-                               {Kind::Switch, 3, 180'000, false},
-                               {Kind::SwitchBack, 3, 181'500, true}}));
-}
-
 TEST(SimulateSchedule, MinuteLongWaitIsOffOneMinuteAndOnTheNext) {
   EXPECT_EQ(SeenIn(SimulateSchedule(ScheduleSettings{0, 60'000}, 3)),
             (std::vector<Seen>{{Kind::Switch, 1, 60'000, false},
