@@ -1,6 +1,7 @@
 #include "CheckReport.h"
 
 #include <initializer_list>
+#include <optional>
 
 namespace {
 
@@ -62,6 +63,13 @@ std::string Shorten(std::string text, std::size_t most) {
     if (++characters > most) return text.substr(0, i) + "...";
   }
   return text;
+}
+
+// What the plug-in reads at the mail client's start: nothing when the file
+// cannot be opened.
+std::optional<ScheduleSettings> ReadAtStart(const CheckFacts& facts) {
+  if (facts.outcome == SettingsLoadOutcome::OpenFailed) return std::nullopt;
+  return ScheduleSettings{facts.diagnosis.Value(IntervalSetting).value, facts.diagnosis.Value(ConnectWaitSetting).value};
 }
 
 class ReportBuilder {
@@ -229,10 +237,11 @@ class ReportBuilder {
   }
 
   void ScheduleSection() {
-    const std::int32_t interval = EffectiveValue(facts_, IntervalSetting);
-    const std::int32_t wait = EffectiveValue(facts_, ConnectWaitSetting);
+    const ScheduleTimeline schedule = SimulateSchedule(ReadAtStart(facts_));
+    const std::int32_t interval = schedule.settings.intervalMinutes;
+    const std::int32_t wait = schedule.settings.connectWaitMs;
     w_.Line({"What it will do:", "動作:"});
-    if (interval <= 0) {
+    if (schedule.firstSwitchMinute == 1) {
       w_.Item(w_.Fill({"The first switch comes in the first minute after the mail client starts, then one every "
                        "minute.",
                        "メールソフトの起動後、最初の 1 分で切り替えを行い、その後は 1 分ごとに切り替えます。"}));
@@ -241,20 +250,20 @@ class ReportBuilder {
                        "in minute {2}, then one every minute.",
                        "メールソフトの起動後 {1} 分間は何もせず、{2} 分目に最初の切り替えを行います。その後は 1 分"
                        "ごとに切り替えます。"},
-                      {Number(interval), Number(FirstSwitchMinute(interval))}));
+                      {Number(schedule.countedMinutes), Number(schedule.firstSwitchMinute)}));
     }
-    if (wait > 0 && wait < 60'000) {
+    if (schedule.switchBackAfterMs && schedule.armedDelayMs != 0) {
       w_.Item(w_.Fill({"Each switch turns the IMAP connection off and, {1} ms ({2} s) later, back on.",
                        "切り替えでは IMAP サーバーへの接続をオフにし、{1} ミリ秒（{2} 秒）後にオンに戻します。"},
-                      {Number(wait), Seconds(wait)}));
+                      {Number(*schedule.switchBackAfterMs), Seconds(*schedule.switchBackAfterMs)}));
     }
-    for (const ScheduleWarning warning : WarnAboutSchedule(interval, wait)) {
-      w_.Item(Warning(warning, interval, wait));
+    for (const ScheduleWarning warning : WarnAboutSchedule(schedule)) {
+      w_.Item(Warning(warning, interval, wait, schedule.armedDelayMs));
     }
     w_.Blank();
   }
 
-  std::string Warning(ScheduleWarning warning, std::int32_t interval, std::int32_t wait) const {
+  std::string Warning(ScheduleWarning warning, std::int32_t interval, std::int32_t wait, std::uint32_t armedDelayMs) const {
     switch (warning) {
       case ScheduleWarning::IntervalNotPositive:
         return w_.Fill({"Note: an InterbalMinute of 0 or less means no waiting: switching starts in the first "
@@ -286,7 +295,7 @@ class ReportBuilder {
                         "警告: ConnectWaitMilliSecond が負の値（{1}）です。Windows には符号なしの {2} ミリ秒として渡され、"
                         "上限の約 24.8 日に切り詰められます。オンに戻す処理は、実行される前に次の分の切り替えで取り消さ"
                         "れます。そのため接続は 1 分ごとにオフとオンを交互に繰り返します。"},
-                       {Number(wait), Number(static_cast<std::int64_t>(static_cast<std::uint32_t>(wait)))});
+                       {Number(wait), Number(armedDelayMs)});
     }
     return {};
   }
@@ -397,7 +406,8 @@ class ReportBuilder {
 }  // namespace
 
 std::int32_t EffectiveValue(const CheckFacts& facts, const IntegerSetting& setting) {
-  return facts.outcome == SettingsLoadOutcome::OpenFailed ? 0 : facts.diagnosis.Value(setting).value;
+  const ScheduleSettings used = SettingsInUse(ReadAtStart(facts));
+  return setting.key == IntervalSetting.key ? used.intervalMinutes : used.connectWaitMs;
 }
 
 bool NeedsAttention(const CheckFacts& facts) {

@@ -24,8 +24,9 @@ struct CheckFacts {
   std::string (*decode)(std::string_view bytes) = nullptr;
 };
 
-// The value the plug-in runs with: when the file cannot be opened it reads
-// nothing and keeps what it had, which at the mail client's start is 0.
+// The value the plug-in runs with, as its scheduler keeps it: when the file
+// cannot be opened it reads nothing and keeps what it had, which at the mail
+// client's start is 0.
 std::int32_t EffectiveValue(const CheckFacts& facts, const IntegerSetting& setting);
 
 // Whether the user should look: exit status 1 rather than 0.

@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "BeckyAPI.h"
-#include "Scheduler.h"
+#include "SchedulerAdapter.h"
 #include "SettingsLocation.h"
 #include "StackGuard.h"
 

@@ -69,6 +69,10 @@ const ReportCase Cases[] = {
     {"NegativeWait", FactsOf("[Env]\nInterbalMinute=0\nConnectWaitMilliSecond=-1\n"), true,
      {"first minute", "4294967295 ms", "24.8 days"},
      {"最初の 1 分", "4294967295 ミリ秒", "24.8 日"}},
+    // Windows' shortest timer period: the switch back comes 10 ms later.
+    {"TinyWait", FactsOf("[Env]\nInterbalMinute=1\nConnectWaitMilliSecond=5\n"), false,
+     {"minute 2", "10 ms (0.01 s) later"},
+     {"2 分目", "10 ミリ秒（0.01 秒）後"}},
     {"MinuteLongWait", FactsOf("[Env]\nConnectWaitMilliSecond=60000\n"), true,
      {"60000 ms is a minute or more", "off one minute and on the next"},
      {"60000 ミリ秒は 1 分以上", "オフとオンを交互"}},

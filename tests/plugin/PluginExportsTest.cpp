@@ -6,10 +6,8 @@
 #include <cstring>
 #include <string>
 
-#include "FakeHost.h"
-#include "HostMenuBar.h"
+#include "HostFixture.h"
 #include "PluginUnderTest.h"
-#include "TestWindow.h"
 
 namespace {
 
@@ -54,14 +52,12 @@ int StackDeltaOfCall(FARPROC callback, int arguments, void* scratch, int* result
   return delta;
 }
 
-class PluginExports : public testing::Test {
+class PluginExports : public HostFixture {
  protected:
   void SetUp() override {
-    fakehost::ResetHost();
-    fakehost::Host().mainWindow = window.Handle();
+    HostFixture::SetUp();
     ASSERT_TRUE(plugin.Load()) << "error " << plugin.LoadError();
   }
-  TestMainWindow window;
   PluginUnderTest plugin{"[Env]\r\nConnectWaitMilliSecond=0\r\n"};
 };
 
@@ -79,9 +75,8 @@ TEST_F(PluginExports, EveryCallbackIsExportedByNameAndByItsOrdinal) {
 }
 
 TEST_F(PluginExports, EveryCallbackRemovesExactlyItsArgumentsAndAnswersZero) {
-  // Grayed probe: the tick below toggles, arms a timer and the callbacks
-  // run their real paths.
-  window.SetMenuBar(MakeHostMenuBar(true));
+  // The probe item is grayed: the tick below toggles, arms a timer and the
+  // callbacks run their real paths.
   std::array<char, 1024> scratch{};
   for (const ExportCase& entry : Exports) {
     int result = -1;
@@ -97,7 +92,7 @@ TEST_F(PluginExports, SetupAndTheDoNothingCallbacksLeaveTheHostAlone) {
     int result = -1;
     StackDeltaOfCall(plugin.Export(name), 4, scratch.data(), &result);
   }
-  PumpMessages(50);
+  PumpFor(50);
   EXPECT_TRUE(window.Commands().empty());
   EXPECT_EQ(fakehost::Host().getWindowHandlesCalls, 0);
   EXPECT_EQ(fakehost::Host().otherCalls, 0);

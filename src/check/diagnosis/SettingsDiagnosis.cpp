@@ -254,17 +254,25 @@ bool SettingsDiagnosis::NeedsAttention() const {
 }
 
 std::int64_t FirstSwitchMinute(std::int32_t intervalMinutes) {
-  return intervalMinutes <= 0 ? 1 : std::int64_t{intervalMinutes} + 1;
+  // The wait does not move it.
+  return SimulateSchedule(ScheduleSettings{intervalMinutes, ConnectWaitSetting.fallback}).firstSwitchMinute;
+}
+
+std::vector<ScheduleWarning> WarnAboutSchedule(const ScheduleTimeline& schedule) {
+  std::vector<ScheduleWarning> warnings;
+  if (schedule.firstSwitchMinute == 1) warnings.push_back(ScheduleWarning::IntervalNotPositive);
+  if (schedule.countedMinutes >= HugeIntervalMinutes) warnings.push_back(ScheduleWarning::IntervalHuge);
+  if (schedule.armedDelayMs == 0) warnings.push_back(ScheduleWarning::WaitZero);
+  if (schedule.nextSwitchCancelsSwitchBack) {
+    // Windows capped the delay: the plug-in handed over a negative wait.
+    const bool capped = schedule.timerDelayMs < schedule.armedDelayMs;
+    warnings.push_back(capped ? ScheduleWarning::WaitNegative : ScheduleWarning::WaitMinuteOrMore);
+  }
+  return warnings;
 }
 
 std::vector<ScheduleWarning> WarnAboutSchedule(std::int32_t intervalMinutes, std::int32_t connectWaitMs) {
-  std::vector<ScheduleWarning> warnings;
-  if (intervalMinutes <= 0) warnings.push_back(ScheduleWarning::IntervalNotPositive);
-  if (intervalMinutes >= HugeIntervalMinutes) warnings.push_back(ScheduleWarning::IntervalHuge);
-  if (connectWaitMs == 0) warnings.push_back(ScheduleWarning::WaitZero);
-  if (connectWaitMs >= 60'000) warnings.push_back(ScheduleWarning::WaitMinuteOrMore);
-  if (connectWaitMs < 0) warnings.push_back(ScheduleWarning::WaitNegative);
-  return warnings;
+  return WarnAboutSchedule(SimulateSchedule(ScheduleSettings{intervalMinutes, connectWaitMs}));
 }
 
 SettingsDiagnosis DiagnoseSettings(std::string_view bytes) {

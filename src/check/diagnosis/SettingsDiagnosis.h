@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "PluginSettings.h"
+#include "ScheduleSimulation.h"
 
 // Why a value is not an integer in the plug-in's syntax.
 enum class IntegerFault {
@@ -112,8 +113,10 @@ struct SettingsDiagnosis {
   SettingValue& Value(const IntegerSetting& setting) { return values[IndexOfSetting(setting)]; }
 };
 
-// The minute after start of the first switch: IntervalMinutes + 1, or 1.
+// Read off the plug-in's own scheduler (ScheduleSimulation.h).
+// The minute after start of the first switch.
 std::int64_t FirstSwitchMinute(std::int32_t intervalMinutes);
+std::vector<ScheduleWarning> WarnAboutSchedule(const ScheduleTimeline& schedule);
 std::vector<ScheduleWarning> WarnAboutSchedule(std::int32_t intervalMinutes, std::int32_t connectWaitMs);
 
 // `bytes`: everything read from the file, also what follows a NUL. The texts
