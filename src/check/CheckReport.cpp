@@ -209,7 +209,7 @@ class ReportBuilder {
       case FindingKind::Utf8MarkBeforeHeader:
         return words_.Say<Message::FindUtf8MarkBeforeHeader>(line, Text{Quote(f.text)});
       case FindingKind::NulByte:
-        return words_.Say<Message::FindNulByte>(line, Byte{f.count + 1});
+        return words_.Say<Message::FindNulByte>(line, ByteNumber{f.count + 1});
       case FindingKind::HeaderWithTrailingText:
         if (f.otherLine == 0) return words_.Say<Message::FindHeaderWithTextDropsLines>(line, Text{Quote(f.text)});
         return words_.Say<Message::FindHeaderWithTextJoinsSection>(line, Text{Quote(f.text)}, other);

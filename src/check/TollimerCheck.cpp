@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "CheckReport.h"
+#include "ProductIdentity.h"
 #include "SettingsCheck.h"
 #include "WindowsText.h"
 
@@ -96,7 +97,7 @@ std::string DefaultSettingsPath() {
   std::string folder(path, length < MAX_PATH ? length : 0);
   const std::size_t slash = folder.find_last_of("\\/");
   folder = slash == std::string::npos ? "." : folder.substr(0, slash);
-  return SettingsPathFor(folder + "\\Tollimer.dll");
+  return SettingsPathFor(folder + "\\" + std::string(ProductDllFileName));
 }
 
 }  // namespace

@@ -87,7 +87,7 @@ inline constexpr Catalogue EnglishMessages{{
      "Line {line}: the file starts with a UTF-8 byte-order mark (BOM), so {text} is not taken as a section header "
      "and the lines under it are ignored. Save the file again with the encoding \"ANSI\" (or UTF-8 without BOM)."},
     {Message::FindNulByte,
-     "Line {line}: a NUL byte (byte {byte} of the file) ends the text for {product}; everything after it is "
+     "Line {line}: a NUL byte (byte {byte_number} of the file) ends the text for {product}; everything after it is "
      "ignored."},
     {Message::FindHeaderWithTextDropsLines,
      "Line {line}: {text} is not a section header, because something follows its \"]\" (a comment goes on a line "

@@ -98,7 +98,7 @@ inline constexpr Catalogue JapaneseMessages{{
      "認識されず、その下の行は無視されます。文字コードを「ANSI」（または BOM なしの UTF-8）にして、"
      "保存し直してください。"},
     {Message::FindNulByte,
-     "{line} 行目: NUL 文字（ファイルの先頭から {byte} バイト目）があり、{product} はそこから後ろをすべて無視します。"},
+     "{line} 行目: NUL 文字（ファイルの先頭から {byte_number} バイト目）があり、{product} はそこから後ろをすべて無視します。"},
     {Message::FindHeaderWithTextDropsLines,
      "{line} 行目: {text}は「]」の後ろに文字があるため、セクションの見出しになりません（コメントは別の行に"
      "書いてください）。この下の行は無視されます。"},

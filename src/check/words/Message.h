@@ -107,7 +107,7 @@ enum class Slot : std::uint8_t {
   line,
   other_line,
   count,
-  byte,
+  byte_number,
   key,
   value,
   text,
@@ -133,7 +133,7 @@ inline constexpr std::size_t SlotCount = static_cast<std::size_t>(Slot::option) 
 
 inline constexpr std::array<std::string_view, SlotCount> SlotNames{
     "product", "version", "host", "check", "dll", "ini", "section", "interval_key", "wait_key",
-    "path", "line", "other_line", "count", "byte", "key", "value", "text", "reason", "min", "max",
+    "path", "line", "other_line", "count", "byte_number", "key", "value", "text", "reason", "min", "max",
     "minutes", "first_minute", "days", "wait_ms", "wait_s", "minute_ms", "unsigned_ms", "cap_days",
     "timer_ms", "error_code", "error_text", "option"};
 
