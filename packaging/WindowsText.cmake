@@ -1,7 +1,12 @@
 # Writes a text file as Windows programs expect it: CRLF line ends and, when
-# ENCODING is given, that encoding (the source is UTF-8).
-#   cmake -DINPUT=<file> -DOUTPUT=<file> [-DENCODING=CP932 -DICONV=<iconv>] -P WindowsText.cmake
+# ENCODING is given, that encoding (the source is UTF-8); @PRODUCT_NAME@ and
+# @PRODUCT_VERSION@ in it become the product's name and version.
+#   cmake -DINPUT=<file> -DOUTPUT=<file> -DPRODUCT_NAME=<name> -DPRODUCT_VERSION=<version>
+#         [-DENCODING=CP932 -DICONV=<iconv>] -P WindowsText.cmake
+cmake_minimum_required(VERSION 3.25)  # "@NAME@" is text, not a variable
 file(READ "${INPUT}" text)
+string(REPLACE "@PRODUCT_NAME@" "${PRODUCT_NAME}" text "${text}")
+string(REPLACE "@PRODUCT_VERSION@" "${PRODUCT_VERSION}" text "${text}")
 string(REPLACE "\r\n" "\n" text "${text}")
 string(REPLACE "\n" "\r\n" text "${text}")
 if(ENCODING STREQUAL "")

@@ -6,12 +6,13 @@
 # editors open as intended; the licence; and SHA256SUMS beside the zip, which
 # `sha256sum -c` accepts.
 # Usage: check-package.sh <source dir> <build dir> <built Tollimer.dll> <1 if TollimerCheck.exe is built> <scratch dir>
+#                         <product name> <product version>
 set -euo pipefail
-source=$1 build=$2 dll=$3 has_check=$4 scratch=$5
+source=$1 build=$2 dll=$3 has_check=$4 scratch=$5 product=$6 version=$7
 failed=0
 fail() { echo "FAIL: $*"; failed=1; }
 
-name=Tollimer-1.0-win32
+name=$product-$version-win32
 make_zip() {
   "$source/packaging/make-zip.sh" "$build/packaging/package-files.txt" "$name" "$source" "$1"
 }
@@ -50,6 +51,11 @@ for text in Tollimer.ini ReadMe-ja.txt ReadMe-en.txt LICENSE.txt; do
   lines=$(wc -l <"$files/$text")
   crlf=$(grep -c $'\r$' "$files/$text" || true)
   [[ $lines -gt 10 && $lines -eq $crlf ]] || fail "$text: $crlf of $lines lines end in CRLF"
+done
+# Each read-me opens with the product and its version.
+for text in ReadMe-ja.txt ReadMe-en.txt; do
+  [[ "$(head -n1 "$files/$text" | tr -d '\r')" == "$product $version" ]] ||
+    fail "$text: the first line is not \"$product $version\""
 done
 for text in ReadMe-en.txt LICENSE.txt; do
   LC_ALL=C grep -q $'[\x80-\xff]' "$files/$text" && fail "$text: not plain ASCII"
