@@ -163,14 +163,14 @@ TEST_P(CheckReportEndsWith, TheStepThatFitsTheCase) {
   EXPECT_NE(english.find(c.english), std::string::npos) << english;
   EXPECT_NE(japanese.find(c.japanese), std::string::npos) << japanese;
   if (std::string_view(c.name) != "BrokenFile") {
-    EXPECT_EQ(english.find("After correcting the file"), std::string::npos) << english;
+    EXPECT_EQ(english.find("after correcting the file"), std::string::npos) << english;
     EXPECT_EQ(japanese.find("ファイルを修正したら"), std::string::npos) << japanese;
   }
 }
 
 const ClosingCase ClosingCases[] = {
     {"AllWell", FactsOf(GoodFile), "Nothing to do.", "何もする必要はありません。"},
-    {"BrokenFile", FactsOf("[Env]\nInterbalMinute=15 min\n"), "After correcting the file, restart Becky!",
+    {"BrokenFile", FactsOf("[Env]\nInterbalMinute=15 min\n"), "after correcting the file, start Becky! again",
      "ファイルを修正したら、Becky! を再起動してください。"},
     {"MissingFile", FactsOf("", SettingsLoadOutcome::NotFound),
      "create Tollimer.ini beside Tollimer.dll with the content of the sample Tollimer.ini",
@@ -182,7 +182,7 @@ const ClosingCase ClosingCases[] = {
      "このファイルを Tollimer-test.ini という名前で Tollimer-test.dll と同じフォルダーに置いて"},
     {"DllReadsAnotherName", WithDll(FactsOf(GoodFile), "", true, false), "save them as Tollimer.ini beside Tollimer.dll",
      "Tollimer.dll と同じフォルダーに Tollimer.ini という名前で保存して"},
-    {"HeldOpen", FactsOf("", SettingsLoadOutcome::OpenFailed), "Close that program, then restart Becky!",
+    {"HeldOpen", FactsOf("", SettingsLoadOutcome::OpenFailed), "Close that program, then start Becky! again",
      "そのプログラムを閉じてから、Becky! を再起動してください。"},
 };
 

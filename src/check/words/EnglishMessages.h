@@ -10,7 +10,7 @@ inline constexpr Catalogue EnglishMessages{{
     {Message::Quoted, "\"{text}\""},
 
     {Message::FileChecked, "File: {path}"},
-    {Message::DllReadsFile, "{dll} is in the same folder and reads this file at each start of {host}."},
+    {Message::DllReadsFile, "{dll} is in the same folder and reads this file each time {host} starts."},
     {Message::DllReadsOtherFile, "{dll} is in the same folder, but it reads {ini}, not this file."},
     {Message::NoDllBeside,
      "There is no {dll} in this folder: {product} reads this file only when {dll} stands beside it."},
@@ -59,7 +59,7 @@ inline constexpr Catalogue EnglishMessages{{
     {Message::ScheduleHeading, "What it will do:"},
     {Message::FirstSwitchAtFirstTick, "The first switch comes one minute after {host} starts, then one every minute."},
     {Message::FirstSwitchAfterWait,
-     "For the first {minutes} minutes after {host} starts {product} does nothing; the first switch comes in minute "
+     "For the first {minutes} minutes after {host} starts, {product} does nothing; the first switch comes in minute "
      "{first_minute}, then one every minute."},
     {Message::SwitchBack, "Each switch turns the IMAP connection off and, {wait_ms} ms ({wait_s} s) later, back on."},
     {Message::WarnIntervalNotPositive,
@@ -113,15 +113,15 @@ inline constexpr Catalogue EnglishMessages{{
 
     {Message::AdviceNothingToDo, "All is well: both values come from the file as written. Nothing to do."},
     {Message::AdviceCorrectAndRestart,
-     "After correcting the file, restart {host}: {product} reads its settings when {host} starts."},
+     "{product} reads its settings when {host} starts: after correcting the file, start {host} again."},
     {Message::AdvicePutDllBeside,
-     "To have this file read, put {dll} in this folder (or this file, named {ini}, beside {dll}), then restart "
-     "{host}."},
-    {Message::AdviceRenameForDll, "To have these settings read, save them as {ini} beside {dll}, then restart {host}."},
+     "To have this file read, put {dll} in this folder (or this file, named {ini}, beside {dll}), then start "
+     "{host} again."},
+    {Message::AdviceRenameForDll, "To have these settings read, save them as {ini} beside {dll}, then start {host} again."},
     {Message::AdviceCreateFile,
      "If the defaults suit you, there is nothing to do. For other values, create {ini} beside {dll} with the "
-     "content of the sample {ini} from the package, change the values, then restart {host}."},
-    {Message::AdviceCloseOtherProgram, "Close that program, then restart {host}."},
+     "content of the sample {ini} from the package, change the values, then start {host} again."},
+    {Message::AdviceCloseOtherProgram, "Close that program, then start {host} again."},
 
     {Message::ErrorUnknownOption, "{check}: unknown option {option}"},
     {Message::ErrorLanguage, "{check}: --lang takes ja or en"},
