@@ -53,10 +53,12 @@ class VersionResource : public testing::Test {
 TEST_F(VersionResource, NumbersAreTheProductVersion) {
   const VS_FIXEDFILEINFO& fixed = Fixed();
   EXPECT_EQ(fixed.dwSignature, 0xFEEF04BDu);
-  EXPECT_EQ(fixed.dwFileVersionMS, MAKELONG(TOLLIMER_VERSION_MINOR, TOLLIMER_VERSION_MAJOR));
-  EXPECT_EQ(fixed.dwFileVersionLS, 0u);
-  EXPECT_EQ(fixed.dwProductVersionMS, MAKELONG(TOLLIMER_VERSION_MINOR, TOLLIMER_VERSION_MAJOR));
-  EXPECT_EQ(fixed.dwProductVersionLS, 0u);
+  const auto high = static_cast<DWORD>(MAKELONG(TOLLIMER_VERSION_MINOR, TOLLIMER_VERSION_MAJOR));
+  const auto low = static_cast<DWORD>(MAKELONG(TOLLIMER_VERSION_TWEAK, TOLLIMER_VERSION_PATCH));
+  EXPECT_EQ(fixed.dwFileVersionMS, high);
+  EXPECT_EQ(fixed.dwFileVersionLS, low);
+  EXPECT_EQ(fixed.dwProductVersionMS, high);
+  EXPECT_EQ(fixed.dwProductVersionLS, low);
   EXPECT_EQ(fixed.dwFileType, static_cast<DWORD>(VFT_DLL));
   EXPECT_EQ(fixed.dwFileFlags & fixed.dwFileFlagsMask, 0u) << "a release: no debug, pre-release or patched flag";
 }
