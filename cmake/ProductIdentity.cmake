@@ -1,15 +1,28 @@
-# The product's one identity, for the version information of Tollimer.dll
-# and TollimerCheck.exe (Explorer's file properties): the maker (also the
-# plug-in information record's), the copyright, and the project's version as
-# the resource's four numbers (1.0 reads 1,0,0,0; 1.0.0.0 in a manifest).
-set(TOLLIMER_PRODUCT_NAME "Tollimer")
+# The product's identity, stated once: the version comes from project() in the
+# top-level CMakeLists.txt, everything else from here. The code and the
+# resource scripts read it through ProductIdentity.h (src/core/product/), the
+# check's manifest and the package through these variables.
+set(TOLLIMER_PRODUCT_NAME ${PROJECT_NAME})
 set(TOLLIMER_VENDOR "Tollimer Works")
+set(TOLLIMER_HOST_NAME "Becky!")
+set(TOLLIMER_FILE_DESCRIPTION "${PROJECT_NAME}: ${PROJECT_DESCRIPTION} for the ${TOLLIMER_HOST_NAME} mail client")
 set(TOLLIMER_COPYRIGHT "Copyright (c) 2026 ${TOLLIMER_VENDOR}. MIT License.")
-set(TOLLIMER_VERSION_COMMAS ${PROJECT_VERSION_MAJOR} ${PROJECT_VERSION_MINOR} ${PROJECT_VERSION_PATCH} ${PROJECT_VERSION_TWEAK})
-list(LENGTH TOLLIMER_VERSION_COMMAS count)
-while(count LESS 4)
-  list(APPEND TOLLIMER_VERSION_COMMAS 0)
-  math(EXPR count "${count} + 1")
-endwhile()
-list(JOIN TOLLIMER_VERSION_COMMAS "." TOLLIMER_VERSION_DOTS)
-list(JOIN TOLLIMER_VERSION_COMMAS "," TOLLIMER_VERSION_COMMAS)
+set(TOLLIMER_DLL_FILE_NAME "${PROJECT_NAME}.dll")
+set(TOLLIMER_CHECK_NAME "${PROJECT_NAME}Check")
+
+# 1.0 reads 1,0,0,0 in a resource script, 1.0.0.0 in a manifest.
+set(numbers "")
+foreach(part IN ITEMS MAJOR MINOR PATCH TWEAK)
+  if("${PROJECT_VERSION_${part}}" STREQUAL "")
+    list(APPEND numbers 0)
+  else()
+    list(APPEND numbers ${PROJECT_VERSION_${part}})
+  endif()
+endforeach()
+list(GET numbers 0 TOLLIMER_VERSION_MAJOR)
+list(GET numbers 1 TOLLIMER_VERSION_MINOR)
+list(GET numbers 2 TOLLIMER_VERSION_PATCH)
+list(GET numbers 3 TOLLIMER_VERSION_TWEAK)
+list(JOIN numbers "," TOLLIMER_VERSION_COMMAS)
+list(JOIN numbers "." TOLLIMER_VERSION_DOTS)
+

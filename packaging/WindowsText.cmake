@@ -4,6 +4,7 @@
 # (2026-12-09) and @TOLLIMER_RELEASE_DATE_JA@ (2026 年 12 月 9 日).
 #   cmake -DINPUT=<file> -DOUTPUT=<file> -DVERSION=<x.y> -DRELEASE_DATE=<yyyy-mm-dd>
 #         [-DENCODING=CP932 -DICONV=<iconv>] -P WindowsText.cmake
+cmake_minimum_required(VERSION 3.25)  # "@NAME@" is text, not a variable
 file(READ "${INPUT}" text)
 string(REGEX MATCH "^([0-9]+)-0?([0-9]+)-0?([0-9]+)$" date "${RELEASE_DATE}")
 if(NOT date)

@@ -5,13 +5,14 @@
 # commit's time, mode 0644; the programs as built; text files that Windows
 # editors open as intended; the licence; and SHA256SUMS beside the zip, which
 # `sha256sum -c` accepts.
-# Usage: check-package.sh <source dir> <build dir> <built Tollimer.dll> <1 if TollimerCheck.exe is built> <scratch dir> <version>
+# Usage: check-package.sh <source dir> <build dir> <built Tollimer.dll> <1 if TollimerCheck.exe is built> <scratch dir>
+#                         <product name> <product version>
 set -euo pipefail
-source=$1 build=$2 dll=$3 has_check=$4 scratch=$5 version=$6
+source=$1 build=$2 dll=$3 has_check=$4 scratch=$5 product=$6 version=$7
 failed=0
 fail() { echo "FAIL: $*"; failed=1; }
 
-name=Tollimer-$version-win32
+name=$product-$version-win32
 make_zip() {
   "$source/packaging/make-zip.sh" "$build/packaging/package-files.txt" "$name" "$source" "$1"
 }

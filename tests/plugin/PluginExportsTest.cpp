@@ -8,6 +8,7 @@
 
 #include "HostFixture.h"
 #include "PluginUnderTest.h"
+#include "ProductIdentity.h"
 
 namespace {
 
@@ -109,9 +110,9 @@ TEST_F(PluginExports, InfoRecordHoldsTheFourTextsAndTouchesNothingElse) {
       ASSERT_EQ(record[i], '\xAA') << "byte " << i << " after the text at " << offset;
     }
   };
-  expectField(0, "Tollimer");
-  expectField(80, "Tollimer Works");
-  expectField(160, "1.0");
+  expectField(0, std::string(ProductName));
+  expectField(80, std::string(ProductVendor));
+  expectField(160, std::string(ProductVersion));
   EXPECT_EQ(std::strlen(record.data() + 240), 79u);
   for (std::size_t i = 240 + 80; i < record.size(); ++i) ASSERT_EQ(record[i], '\xAA') << "byte " << i;
 }

@@ -8,7 +8,7 @@ std::uint32_t WindowsTimerDelayMs(std::uint32_t delayMs) {
 
 namespace {
 
-constexpr std::int64_t MinuteMs = 60'000;
+constexpr std::int64_t MinuteMs = MinuteMilliseconds;
 
 class Simulation {
  public:

@@ -11,6 +11,10 @@
 
 #include "ReconnectSchedule.h"
 
+// The host calls BKC_OnEveryMinute once a minute: a switch back of this wait
+// or longer comes after the next minute's switch.
+inline constexpr std::int32_t MinuteMilliseconds = 60'000;
+
 // Windows' limits on a timer's delay: below the least it takes the least,
 // above the most the most (USER_TIMER_MINIMUM, USER_TIMER_MAXIMUM).
 inline constexpr std::uint32_t WindowsTimerLeastMs = 10;

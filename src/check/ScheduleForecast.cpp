@@ -1,0 +1,43 @@
+#include "ScheduleForecast.h"
+
+namespace {
+
+constexpr std::int64_t MillisecondsPerDay = 24LL * 60 * 60 * 1000;
+
+// Days to one decimal, cut rather than rounded: "about 24.8 days" must not
+// promise more than Windows waits.
+std::string TenthsOfDays(std::int64_t milliseconds) {
+  const std::int64_t tenths = milliseconds * 10 / MillisecondsPerDay;
+  return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10);
+}
+
+}  // namespace
+
+std::string SecondsText(std::int64_t milliseconds) {
+  std::string text = std::to_string(milliseconds / 1000);
+  const std::int64_t fraction = milliseconds % 1000;
+  if (fraction != 0) {
+    std::string digits = std::to_string(1000 + fraction).substr(1);
+    while (digits.back() == '0') digits.pop_back();
+    text += "." + digits;
+  }
+  return text;
+}
+
+ScheduleForecast ForecastSchedule(const std::optional<ScheduleSettings>& read) {
+  const ScheduleTimeline schedule = SimulateSchedule(read);
+  ScheduleForecast forecast;
+  forecast.intervalMinutes = schedule.settings.intervalMinutes;
+  forecast.firstSwitchMinute = schedule.firstSwitchMinute;
+  forecast.switchesFromFirstTick = schedule.firstSwitchMinute == 1;
+  forecast.waitMs = schedule.settings.connectWaitMs;
+  // A wait of 0 switches back at once: a warning says so instead.
+  forecast.switchBackInTime = schedule.switchBackAfterMs.has_value() && schedule.armedDelayMs != 0;
+  forecast.switchBackAfterMs = schedule.switchBackAfterMs.value_or(0);
+  forecast.switchBackSeconds = SecondsText(forecast.switchBackAfterMs);
+  forecast.intervalDays = schedule.countedMinutes / (24 * 60);
+  forecast.unsignedWaitMs = schedule.armedDelayMs;
+  forecast.timerCapDays = TenthsOfDays(WindowsTimerMostMs);
+  forecast.warnings = WarnAboutSchedule(schedule);
+  return forecast;
+}
