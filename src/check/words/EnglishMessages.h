@@ -78,8 +78,9 @@ inline constexpr Catalogue EnglishMessages{{
 
     {Message::FindingsHeading, "Look at this in the file:"},
     {Message::FindUtf16,
-     "The file is saved as UTF-16 (\"Unicode\"). {product} reads ANSI text only (the system's code page: "
-     "Shift-JIS on Japanese Windows) and finds nothing in it. Save it again with the encoding \"ANSI\"."},
+     "The file is saved as UTF-16 (\"Unicode\"). {product} reads only ANSI text (the system's code page: "
+     "Shift-JIS on Japanese Windows) or UTF-8 without a byte-order mark, and finds nothing in this file. Save it "
+     "again with the encoding \"ANSI\"."},
     {Message::FindUtf8MarkBeforeHeader,
      "Line {line}: the file starts with a UTF-8 byte-order mark (BOM), so {text} is not taken as a section header "
      "and the lines under it are ignored. Save the file again with the encoding \"ANSI\" (or UTF-8 without BOM)."},

@@ -87,8 +87,9 @@ inline constexpr Catalogue JapaneseMessages{{
 
     {Message::FindingsHeading, "ファイルの確認が必要な点:"},
     {Message::FindUtf16,
-     "ファイルが UTF-16（Unicode）で保存されています。{product} が読めるのは ANSI（システムのコード ページ。"
-     "日本語版 Windows では Shift-JIS）のテキストだけなので、内容をまったく読み取れません。"
+     "ファイルが UTF-16（Unicode）で保存されています。{product} が読めるのは、ANSI（システムのコード ページ。"
+     "日本語版 Windows では Shift-JIS）か BOM なしの UTF-8 のテキストだけなので、このファイルは内容をまったく"
+     "読み取れません。"
      "文字コードを「ANSI」にして、保存し直してください。"},
     {Message::FindUtf8MarkBeforeHeader,
      "{line} 行目: ファイルの先頭に UTF-8 の BOM（バイト順マーク）があるため、{text}がセクションの見出しとして"
