@@ -6,6 +6,9 @@ std::optional<ScheduleSettings> ReadAtStart(const CheckFacts& facts) {
 }
 
 std::int32_t EffectiveValue(const CheckFacts& facts, const IntegerSetting& setting) {
+  // The scheduler keeps these two; a setting added to the table must be
+  // given its value here too.
+  static_assert(PluginSettings.size() == 2, "say here what the plug-in runs with for the new setting");
   const ScheduleSettings used = SettingsInUse(ReadAtStart(facts));
   return setting.key == IntervalSetting.key ? used.intervalMinutes : used.connectWaitMs;
 }

@@ -1,6 +1,6 @@
 #pragma once
 // The demo's stand-in for the mail client: a hidden main window whose menu bar
-// holds the probe item, an IMAP connection that command 10503 switches, and
+// holds the probe item, an IMAP connection that the toggle command switches, and
 // the BKA_ functions that the demo's executable exports by name
 // (cmake/HostExports.cmake). Everything runs on the demo's one thread, which
 // is the plug-in's user-interface thread: the BKC_ calls, the window
@@ -58,7 +58,7 @@ class DemoHost {
   RunCounts counts_;
 };
 
-// "item 32977", as the demo names the probe item.
+// "item <number>", as the demo names the probe item.
 std::string ProbeItemName();
 
 // The one host of this process, for the exported functions; set while a

@@ -4,7 +4,7 @@
 #include <string>
 
 // The demo host's rule for its menu, which it applies itself at every minute,
-// as a real host keeps its menu up to date: the probe item 32977 is grayed
+// as a real host keeps its menu up to date: the probe item is grayed
 // while the host is idle, which is when the plug-in may switch the IMAP
 // connection, and enabled while the host is busy. The host is busy during
 // from its start (minute 0) through minute `notGrayedMinutes`, and idle after;
@@ -13,7 +13,8 @@ bool ProbeItemGrayed(int minute, int notGrayedMinutes);
 
 // What one BKC_OnEveryMinute did, as seen from the host: the plug-in looks at
 // the menu (through BKA_GetWindowHandles) only on a tick that is not merely
-// counted, and sends command 10503 only when it found the probe item grayed.
+// counted, and sends the toggle command only when it found the probe item
+// grayed (both in HostMenuLayout.h).
 enum class TickOutcome { Counted, Skipped, Toggled };
 TickOutcome ClassifyTick(int probes, int commands);
 const char* TickOutcomeText(TickOutcome outcome);
@@ -23,7 +24,7 @@ struct RunCounts {
   int counted = 0;
   int skipped = 0;
   int toggled = 0;
-  int commands = 0;         // every command 10503 received
+  int commands = 0;         // every toggle command received
   int followUpProbes = 0;   // menu probes between ticks (the plug-in's timer)
   int followUpToggles = 0;  // commands received between ticks
   bool online = true;       // the IMAP connection at the end

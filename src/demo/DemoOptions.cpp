@@ -11,7 +11,7 @@ const char DemoUsage[] =
     "  --minute-ms N           length of one minute in milliseconds (default 5000)\n"
     "  --minutes N             number of minute ticks (default 6)\n"
     "  --not-grayed-minutes N  the host is busy for the first N minutes: the probe item\n"
-    "                          32977 is not grayed then, and the plug-in sends nothing\n"
+    "                          is not grayed then, and the plug-in sends nothing\n"
     "                          (default 0). It shows only when N reaches past the\n"
     "                          plug-in's InterbalMinute: before that the plug-in only\n"
     "                          counts and does not look at the menu.\n"

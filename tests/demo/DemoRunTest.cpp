@@ -14,10 +14,21 @@
 #include <vector>
 
 #include "ChildProcess.h"
+#include "HostMenuLayout.h"
 #include "ProductIdentity.h"
 #include "TempFolder.h"
 
 namespace {
+
+// Expected lines name the probe item and the command as "{item}" and
+// "{command}": the numbers are the host's menu layout's.
+std::vector<std::string> WithHostNumbers(std::vector<std::string> lines) {
+  for (std::string& line : lines) {
+    line = std::regex_replace(line, std::regex("\\{item\\}"), "item " + std::to_string(HostProbeItemId));
+    line = std::regex_replace(line, std::regex("\\{command\\}"), "command " + std::to_string(HostImapToggleCommand));
+  }
+  return lines;
+}
 
 struct DemoRun {
   DWORD exitCode = 0;
@@ -92,22 +103,22 @@ TEST_F(DemoRunTest, CountsThenTogglesEveryMinuteWithAFollowUp) {
   ASSERT_EQ(run.exitCode, 0u) << run.output;
 
   const std::vector<TimelineEvent> events = EventsOf(run);
-  const std::vector<std::string> expected = {
-      "host       BKC_OnStart; IMAP connection online; item 32977 grayed",
+  const std::vector<std::string> expected = WithHostNumbers({
+      "host       BKC_OnStart; IMAP connection online; {item} grayed",
       "minute 1   counted: the plug-in did not look at the menu",
       "minute 2   counted: the plug-in did not look at the menu",
-      "minute 3   probe of item 32977: grayed",
-      "minute 3   command 10503: IMAP connection online -> offline",
+      "minute 3   probe of {item}: grayed",
+      "minute 3   {command}: IMAP connection online -> offline",
       "minute 3   toggled",
-      "follow-up  probe of item 32977: grayed",
-      "follow-up  command 10503: IMAP connection offline -> online; the host checks the server anew",
-      "minute 4   probe of item 32977: grayed",
-      "minute 4   command 10503: IMAP connection online -> offline",
+      "follow-up  probe of {item}: grayed",
+      "follow-up  {command}: IMAP connection offline -> online; the host checks the server anew",
+      "minute 4   probe of {item}: grayed",
+      "minute 4   {command}: IMAP connection online -> offline",
       "minute 4   toggled",
-      "follow-up  probe of item 32977: grayed",
-      "follow-up  command 10503: IMAP connection offline -> online; the host checks the server anew",
+      "follow-up  probe of {item}: grayed",
+      "follow-up  {command}: IMAP connection offline -> online; the host checks the server anew",
       "host       BKC_OnExit; FreeLibrary",
-  };
+  });
   ASSERT_EQ(TextsOf(events), expected) << run.output;
   EXPECT_EQ(LineAfter(run, "summary: "),
             "4 minutes: 2 counted, 0 skipped, 2 toggled; 4 commands; 2 follow-up probes, 2 follow-up toggles; "
@@ -128,18 +139,18 @@ TEST_F(DemoRunTest, TickWhileTheProbeItemIsNotGrayedSendsNothing) {
   WriteSettings("[Env]\r\nInterbalMinute=0\r\nConnectWaitMilliSecond=200\r\n");
   const DemoRun run = Run("--minute-ms 600 --minutes 2 --not-grayed-minutes 1");
   ASSERT_EQ(run.exitCode, 0u) << run.output;
-  const std::vector<std::string> expected = {
-      "host       BKC_OnStart; IMAP connection online; item 32977 not grayed",
-      "minute 1   probe of item 32977: not grayed",
+  const std::vector<std::string> expected = WithHostNumbers({
+      "host       BKC_OnStart; IMAP connection online; {item} not grayed",
+      "minute 1   probe of {item}: not grayed",
       "minute 1   skipped: item not grayed, nothing sent",
-      "minute 2   host idle again: item 32977 grayed",
-      "minute 2   probe of item 32977: grayed",
-      "minute 2   command 10503: IMAP connection online -> offline",
+      "minute 2   host idle again: {item} grayed",
+      "minute 2   probe of {item}: grayed",
+      "minute 2   {command}: IMAP connection online -> offline",
       "minute 2   toggled",
-      "follow-up  probe of item 32977: grayed",
-      "follow-up  command 10503: IMAP connection offline -> online; the host checks the server anew",
+      "follow-up  probe of {item}: grayed",
+      "follow-up  {command}: IMAP connection offline -> online; the host checks the server anew",
       "host       BKC_OnExit; FreeLibrary",
-  };
+  });
   EXPECT_EQ(TextsOf(EventsOf(run)), expected) << run.output;
   EXPECT_EQ(LineAfter(run, "summary: "),
             "2 minutes: 0 counted, 1 skipped, 1 toggled; 2 commands; 1 follow-up probe, 1 follow-up toggle; "
@@ -204,16 +215,16 @@ TEST_F(DemoRunTest, PackagedSampleSettingsAreReadAsWritten) {
             "2 minutes: 1 counted, 0 skipped, 1 toggled; 2 commands; 1 follow-up probe, 1 follow-up toggle; "
             "IMAP connection online");
   const std::vector<TimelineEvent> events = EventsOf(run);
-  const std::vector<std::string> expected = {
-      "host       BKC_OnStart; IMAP connection online; item 32977 grayed",
+  const std::vector<std::string> expected = WithHostNumbers({
+      "host       BKC_OnStart; IMAP connection online; {item} grayed",
       "minute 1   counted: the plug-in did not look at the menu",
-      "minute 2   probe of item 32977: grayed",
-      "minute 2   command 10503: IMAP connection online -> offline",
+      "minute 2   probe of {item}: grayed",
+      "minute 2   {command}: IMAP connection online -> offline",
       "minute 2   toggled",
-      "follow-up  probe of item 32977: grayed",
-      "follow-up  command 10503: IMAP connection offline -> online; the host checks the server anew",
+      "follow-up  probe of {item}: grayed",
+      "follow-up  {command}: IMAP connection offline -> online; the host checks the server anew",
       "host       BKC_OnExit; FreeLibrary",
-  };
+  });
   ASSERT_EQ(TextsOf(events), expected) << run.output;
   EXPECT_GE(events[6].milliseconds - events[3].milliseconds, 180);
 }
