@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "BackupName.h"
 #include "FixRules.h"
 #include "SettingsFile.h"
 
@@ -167,6 +168,20 @@ TEST(PlanSettingsFix, LeavesAUtf16FileWithACharacterTheCodePageLacks) {
   EXPECT_FALSE(plan.ChangesAnything());
   EXPECT_EQ(plan.blocked, FixBlock::Utf16CharacterNotInCodePage);
   EXPECT_EQ(plan.blockedLine, 2u);
+}
+
+}  // namespace
+
+namespace {
+
+bool BakTaken(const std::string& name) { return name.ends_with("Tollimer.ini.bak") || name.ends_with(".2.bak"); }
+bool NoneTaken(const std::string&) { return false; }
+bool AllTaken(const std::string&) { return true; }
+
+TEST(BackupNameFor, TakesTheFirstFreeNameNeverAnExistingOne) {
+  EXPECT_EQ(BackupNameFor("C:\\Becky\\PlugIns\\Tollimer.ini", NoneTaken), "C:\\Becky\\PlugIns\\Tollimer.ini.bak");
+  EXPECT_EQ(BackupNameFor("C:\\Becky\\PlugIns\\Tollimer.ini", BakTaken), "C:\\Becky\\PlugIns\\Tollimer.ini.3.bak");
+  EXPECT_EQ(BackupNameFor("Tollimer.ini", AllTaken), "");
 }
 
 }  // namespace
