@@ -1,7 +1,9 @@
 #pragma once
 // The settings check's reading of one file from disk: the plug-in's own
-// LoadSettingsFile, then the diagnosis of the bytes read, and whether a
-// Tollimer.dll beside the file would read it. Windows only.
+// LoadSettingsFile (for a path that names something itself, never a search
+// pattern), then the diagnosis of the bytes read, and whether the DLL the
+// file belongs to (the one named like it, else Tollimer.dll) stands beside
+// it and reads it. Windows only.
 #include <string>
 #include <string_view>
 

@@ -4,10 +4,12 @@
 // something needs the user's attention, 2 for a wrong command line.
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "CheckReport.h"
+#include "ProductIdentity.h"
 #include "SettingsCheck.h"
 #include "WindowsText.h"
 
@@ -18,7 +20,8 @@ struct CheckOptions {
   bool help = false;
   ReportLanguage language = ReportLanguage::English;
   std::string path;  // empty: Tollimer.dll beside this program
-  std::string error;
+  std::optional<CommandLineError> error;
+  std::string wrongArgument;  // UnknownOption
 };
 
 ReportLanguage UserLanguage() {
@@ -29,7 +32,7 @@ ReportLanguage UserLanguage() {
 CheckOptions ParseOptions(int argc, char** argv) {
   CheckOptions options;
   options.language = UserLanguage();
-  for (int i = 1; i < argc && options.error.empty(); ++i) {
+  for (int i = 1; i < argc && !options.error; ++i) {
     const std::string_view argument = argv[i];
     if (argument == "--print") {
       options.print = true;
@@ -42,13 +45,14 @@ CheckOptions ParseOptions(int argc, char** argv) {
       } else if (i + 1 < argc) {
         name = argv[++i];
       }
-      if (!ReadReportLanguage(name, options.language)) options.error = "--lang takes ja or en";
+      if (!ReadReportLanguage(name, options.language)) options.error = CommandLineError::Language;
     } else if (argument.starts_with("--")) {
-      options.error = "unknown option " + std::string(argument);
+      options.error = CommandLineError::UnknownOption;
+      options.wrongArgument = std::string(argument);
     } else if (options.path.empty()) {
       options.path = std::string(argument);
     } else {
-      options.error = "only one file can be checked at a time";
+      options.error = CommandLineError::OneFileOnly;
     }
   }
   return options;
@@ -93,16 +97,16 @@ std::string DefaultSettingsPath() {
   std::string folder(path, length < MAX_PATH ? length : 0);
   const std::size_t slash = folder.find_last_of("\\/");
   folder = slash == std::string::npos ? "." : folder.substr(0, slash);
-  return SettingsPathFor(folder + "\\Tollimer.dll");
+  return SettingsPathFor(folder + "\\" + std::string(ProductDllFileName));
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
   const CheckOptions options = ParseOptions(argc, argv);
-  if (!options.error.empty()) {
-    Show(options, "TollimerCheck: " + options.error + "\n\n" + CheckUsage(options.language), true);
-    return 2;
+  if (options.error) {
+    Show(options, CommandLineErrorText(*options.error, options.wrongArgument, options.language), true);
+    return WrongCommandLineStatus;
   }
   if (options.help) {
     Show(options, CheckUsage(options.language), false);
@@ -110,7 +114,6 @@ int main(int argc, char** argv) {
   }
   const SettingsCheck check =
       CheckSettingsFile(options.path.empty() ? DefaultSettingsPath() : SettingsPathFor(options.path));
-  const bool attention = NeedsAttention(check.facts);
-  Show(options, WriteCheckReport(check.facts, options.language), attention);
-  return attention ? 1 : 0;
+  Show(options, WriteCheckReport(check.facts, options.language), NeedsAttention(check.facts));
+  return ExitStatus(check.facts);
 }

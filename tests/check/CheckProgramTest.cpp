@@ -86,6 +86,41 @@ TEST_F(CheckProgram, FileHeldOpenForWriting_GivesTheSystemsReason) {
   EXPECT_TRUE(Says(run, "InterbalMinute = 0 (not read")) << run.output;
 }
 
+// A DLL under another name reads the settings file named like it, and the
+// report says that this DLL, not Tollimer.dll, reads it.
+TEST(CheckProgramNames, DllUnderAnotherName_ItsOwnSettingsFileIsRead) {
+  TempFolder folder("check-name");
+  folder.Write("Tollimer-test.dll", "MZ");
+  folder.Write("Tollimer-test.ini", GoodSettings);
+  for (const char* given : {"Tollimer-test.dll", "Tollimer-test.ini"}) {
+    const ProgramRun run = RunCheck("--print --lang en \"" + folder.PathOf(given) + "\"");
+    EXPECT_EQ(run.exitCode, 0u) << given << "\n" << run.output;
+    EXPECT_TRUE(Says(run, "File: " + folder.PathOf("Tollimer-test.ini"))) << run.output;
+    EXPECT_TRUE(Says(run, "Tollimer-test.dll is in the same folder and reads this file")) << run.output;
+    EXPECT_FALSE(Says(run, "no Tollimer.dll")) << run.output;
+  }
+}
+
+// "*" and "?" are no search pattern to the check: no file has such a name.
+TEST_F(CheckProgram, PathWithWildcard_IsNoFileAndBlamesNoOtherProgram) {
+  folder_.Write("Tollimer.ini", GoodSettings);
+  for (const char* name : {"Tollimer.i?i", "Tolli*.ini"}) {
+    const ProgramRun run = RunCheck("--print --lang en " + Quoted(folder_.PathOf(name)));
+    EXPECT_EQ(run.exitCode, 1u) << name << "\n" << run.output;
+    EXPECT_TRUE(Says(run, "The file does not exist")) << run.output;
+    EXPECT_FALSE(Says(run, "cannot be opened")) << run.output;
+    EXPECT_FALSE(Says(run, "Another program")) << run.output;
+  }
+}
+
+TEST_F(CheckProgram, WrongCommandLine_InJapaneseBeforeTheJapaneseUsage) {
+  const ProgramRun run = RunCheck("--print --lang ja --bogus");
+  EXPECT_EQ(run.exitCode, 2u) << run.output;
+  EXPECT_TRUE(Says(run, "TollimerCheck: --bogus というオプションはありません。")) << run.output;
+  EXPECT_TRUE(Says(run, "使い方: TollimerCheck")) << run.output;
+  EXPECT_FALSE(Says(run, "unknown option")) << run.output;
+}
+
 TEST_F(CheckProgram, WrongCommandLine_ExitsTwo) {
   for (const char* arguments : {"--print --bogus", "--print --lang de", "--print a.ini b.ini"}) {
     const ProgramRun run = RunCheck(arguments);

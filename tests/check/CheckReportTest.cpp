@@ -62,16 +62,16 @@ const ReportCase Cases[] = {
      {"2 行目の値「15 min」", "「min」", "3 行目の値「1,500」", "カンマ"}},
     {"TypoAndMark", FactsOf("\xEF\xBB\xBF[Env]\nIntervalMinute=5\n"), true,
      {"Line 1: the file starts with a UTF-8 byte-order mark", "\"[Env]\"", "Line 1 is meant as the [Env]"},
-     {"1 行目: ファイルの先頭に UTF-8 の BOM", "「[Env]」", "1 行目の [Env] が"}},
+     {"1 行目: ファイルの先頭に UTF-8 の BOM", "「[Env]」", "1 行目の [Env] は"}},
     {"TypoUnderEnv", FactsOf("[Env]\nIntervalMinute=5\n"), true,
      {"Line 2: \"IntervalMinute\"", "Did you mean InterbalMinute?"},
-     {"2 行目: 「IntervalMinute」", "InterbalMinute の誤り"}},
+     {"2 行目: 「IntervalMinute」", "InterbalMinute と書くつもり"}},
     {"NegativeWait", FactsOf("[Env]\nInterbalMinute=0\nConnectWaitMilliSecond=-1\n"), true,
-     {"first minute", "4294967295 ms", "24.8 days"},
-     {"最初の 1 分", "4294967295 ミリ秒", "24.8 日"}},
+     {"one minute after Becky! starts", "4294967295 ms", "24.8 days"},
+     {"Becky! の起動から 1 分後", "4294967295 ミリ秒", "24.8 日"}},
     {"MinuteLongWait", FactsOf("[Env]\nConnectWaitMilliSecond=60000\n"), true,
-     {"60000 ms is a minute or more", "off one minute and on the next"},
-     {"60000 ミリ秒は 1 分以上", "オフとオンを交互"}},
+     {"60000 ms is a minute (60000 ms) or more", "off one minute and on the next"},
+     {"60000 ミリ秒は、1 分（60000 ミリ秒）以上", "オフとオンを交互"}},
     {"SeveralEnv", FactsOf("[Env]\nInterbalMinute=5\n[Env]\nConnectWaitMilliSecond=300\n[X]\n"), true,
      {"There are 2 [Env] sections", "from line 3", "stands on line 2, in an earlier [Env]"},
      {"[Env] セクションが 2 個", "3 行目から", "2 行目にありますが"}},
@@ -88,7 +88,7 @@ TEST(CheckReport, FileThatCannotBeOpenedRunsWithZeros) {
   EXPECT_EQ(EffectiveValue(facts, ConnectWaitSetting), 0);
   const std::string english = WriteCheckReport(facts, ReportLanguage::English);
   for (const std::string_view fact : {"Sharing violation. (error 32)", "InterbalMinute = 0 (not read",
-                                      "ConnectWaitMilliSecond = 0 (not read", "first minute"}) {
+                                      "ConnectWaitMilliSecond = 0 (not read", "one minute after"}) {
     EXPECT_NE(english.find(fact), std::string::npos) << fact << "\n" << english;
   }
   EXPECT_NE(WriteCheckReport(facts, ReportLanguage::Japanese).find("（エラー 32）"), std::string::npos);

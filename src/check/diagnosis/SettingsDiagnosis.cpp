@@ -260,7 +260,7 @@ std::vector<ScheduleWarning> WarnAboutSchedule(std::int32_t intervalMinutes, std
   if (intervalMinutes <= 0) warnings.push_back(ScheduleWarning::IntervalNotPositive);
   if (intervalMinutes >= HugeIntervalMinutes) warnings.push_back(ScheduleWarning::IntervalHuge);
   if (connectWaitMs == 0) warnings.push_back(ScheduleWarning::WaitZero);
-  if (connectWaitMs >= 60'000) warnings.push_back(ScheduleWarning::WaitMinuteOrMore);
+  if (connectWaitMs >= MinuteMilliseconds) warnings.push_back(ScheduleWarning::WaitMinuteOrMore);
   if (connectWaitMs < 0) warnings.push_back(ScheduleWarning::WaitNegative);
   return warnings;
 }

@@ -95,6 +95,8 @@ enum class ScheduleWarning {
 
 // The interval from which the first switch is over a week away.
 inline constexpr std::int32_t HugeIntervalMinutes = 7 * 24 * 60;
+// From this wait on, the next minute's switch comes before the switch back.
+inline constexpr std::int32_t MinuteMilliseconds = 60'000;
 
 struct SettingsDiagnosis {
   std::array<SettingValue, PluginSettings.size()> values;  // in the table's order

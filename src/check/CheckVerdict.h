@@ -1,0 +1,31 @@
+#pragma once
+// What the settings check concludes from its facts: the values the plug-in
+// runs with, whether the user should look (the exit status), and what the
+// user should do now (the report's last line). Portable.
+#include <cstdint>
+
+#include "CheckFacts.h"
+
+// The value the plug-in runs with: when the file cannot be opened it reads
+// nothing and keeps what it had, which at the host's start is 0.
+std::int32_t EffectiveValue(const CheckFacts& facts, const IntegerSetting& setting);
+
+// Whether the user should look.
+bool NeedsAttention(const CheckFacts& facts);
+
+// The program's exit status: 0 when both values come from the file as
+// written and nothing else needs attention, 1 otherwise, 2 for a wrong
+// command line (which reaches no facts).
+inline constexpr int WrongCommandLineStatus = 2;
+int ExitStatus(const CheckFacts& facts);
+
+enum class Advice {
+  NothingToDo,         // all is well
+  CloseOtherProgram,   // the file is held open by another program
+  CreateFile,          // no file: the defaults apply, a file gives other values
+  CorrectAndRestart,   // something in or about the file needs correcting
+  PutDllBeside,        // the file is fine, but no DLL beside it reads it
+  RenameForDll,        // the file is fine, but the DLL beside it reads another name
+};
+
+Advice AdviceFor(const CheckFacts& facts);

@@ -1,0 +1,162 @@
+#pragma once
+// The settings check's words in Japanese, message for message as in
+// EnglishMessages.h, with the same placeholders (checked while building).
+// Terms: Becky! for the host by name, 設定ファイル, 待ち時間 for the wait
+// before the connection is turned back on, 間隔 for the interval, IMAP
+// サーバーへの接続 turned オフ and オン; です・ます throughout.
+#include "Message.h"
+
+inline constexpr Catalogue JapaneseMessages{{
+    {Message::Title, "{product} {version} 設定チェック"},
+    {Message::Quoted, "「{text}」"},
+
+    {Message::FileChecked, "設定ファイル: {path}"},
+    {Message::DllReadsFile, "同じフォルダーに {dll} があり、{host} の起動のたびにこのファイルを読み込みます。"},
+    {Message::DllReadsOtherFile,
+     "同じフォルダーに {dll} がありますが、{dll} が読み込むのは {ini} で、このファイルではありません。"},
+    {Message::NoDllBeside,
+     "このフォルダーには {dll} がありません。{product} がこのファイルを読み込むのは、同じフォルダーに {dll} "
+     "がある場合だけです。"},
+    {Message::NoPath, "ファイル名が指定されていないため、{product} は何も読み込まず、既定値を使います。"},
+    {Message::NotFound, "ファイルがありません。{product} は既定値を使います。"},
+    {Message::Directory, "この名前はファイルではなくフォルダーです。{product} は既定値を使います。"},
+    {Message::TimeOutOfRange,
+     "ファイルの更新日時が 1980 年～2107 年（ローカル時刻）の範囲外のため、{product} はこのファイルを読まず、"
+     "既定値を使います。ファイルを保存し直して、更新日時を現在の日時にしてください。"},
+    {Message::OpenFailed, "ファイルはありますが、開けません: {error_text}（エラー {error_code}）"},
+    {Message::OpenFailedWhy,
+     "別のプログラム（エディター、同期ソフト、バックアップソフトなど）が、書き込み用に開いている可能性があります。"
+     "この場合 {product} は設定を読み込めず、それまでの値のまま動作します。{host} の起動直後は、その値はどちらも "
+     "{value} です。"},
+    {Message::Empty, "ファイルが空です。{product} は既定値を使います。"},
+    {Message::ReadFailed, "ファイルを読み取れませんでした。{product} は既定値を使います。"},
+
+    {Message::ValuesHeading, "{product} が使う値:"},
+    {Message::ValueFromFile, "{key} = {value}（{line} 行目の値）"},
+    {Message::ValueDefault, "{key} = {value}（既定値）"},
+    {Message::ValueNotRead, "{key} = {value}（ファイルを開けないため、読み込まれません）"},
+    {Message::ValuesDisagree,
+     "（このチェックの読み取り結果が {product} 本体と食い違っています。このプログラムの不具合です。"
+     "上の値は {product} 本体が読み取る値です）"},
+    {Message::ReasonNoContent, "{product} はファイルから何も読み込めませんでした（上記参照）。"},
+    {Message::ReasonUtf16,
+     "ファイルが UTF-16 で保存されているため、{product} は [{section}] セクションを読み取れません（下記参照）。"},
+    {Message::ReasonHeaderNotTaken,
+     "{line} 行目の [{section}] は、セクションの見出しとして認識されていません（下記参照）。"},
+    {Message::ReasonNoSection, "ファイルに [{section}] セクションがありません。"},
+    {Message::ReasonKeyMissing, "[{section}] セクションに {key} の行がありません。"},
+    {Message::ReasonOnlyInEarlierSection,
+     "{key} は {line} 行目にありますが、その後に別の [{section}] セクションがあります。"
+     "使われるのは、最後の [{section}] セクションだけです。"},
+    {Message::ReasonNotAnInteger, "{line} 行目の値{value}は、{product} が読める整数ではありません。{reason}"},
+    {Message::FaultEmpty, "値が空です。"},
+    {Message::FaultNoDigits, "数字がありません。"},
+    {Message::FaultQuoted, "引用符で囲むことはできません。"},
+    {Message::FaultSecondSign, "符号が重なっています。"},
+    {Message::FaultBlankInside, "数字の途中に空白があります。"},
+    {Message::FaultDecimalPoint, "小数点は使えません。整数で書いてください。"},
+    {Message::FaultDigitGroupComma, "桁区切りのカンマは使えません。数字だけを続けて書いてください。"},
+    {Message::FaultTextAfterNumber,
+     "数字の後ろに{text}があります。数字の後ろには、単位や注記も含めて何も書けません。"
+     "コメントは、「;」で始まる別の行に書いてください。"},
+    {Message::FaultOutOfRange, "{min}～{max} の範囲外です。"},
+    {Message::FaultOther,
+     "{product} が読めるのは、10 進数の整数（符号は付けても可）か、0x または $ で始まる 16 進数だけです。"},
+
+    {Message::ScheduleHeading, "動作の予定:"},
+    {Message::FirstSwitchAtFirstTick, "{host} の起動から 1 分後に最初の切り替えを行い、その後は 1 分ごとに切り替えます。"},
+    {Message::FirstSwitchAfterWait,
+     "{host} の起動後 {minutes} 分間、{product} は何もせず、{first_minute} 分目に最初の切り替えを行います。"
+     "その後は 1 分ごとに切り替えます。"},
+    {Message::SwitchBack,
+     "切り替えでは、IMAP サーバーへの接続をオフにし、{wait_ms} ミリ秒（{wait_s} 秒）後にオンに戻します。"},
+    {Message::WarnIntervalNotPositive,
+     "注意: 間隔（{interval_key}）が 0 以下（{minutes}）のため、{product} は待たずに、{host} の起動から 1 分後に"
+     "切り替えを始めます。"},
+    {Message::WarnIntervalHuge,
+     "注意: {minutes} 分は約 {days} 日です。最初の切り替えは、{host} を再起動せずにそれだけ動かし続けた場合だけです。"
+     "実際には、{product} が切り替えることはまずありません。"},
+    {Message::WarnWaitZero,
+     "注意: 待ち時間（{wait_key}）が 0 のため、接続はすぐに（Windows のタイマーの最短間隔、約 {timer_ms} ミリ秒後に）"
+     "オンに戻ります。オフになるのは、ほんの一瞬です。"},
+    {Message::WarnWaitMinuteOrMore,
+     "警告: 待ち時間（{wait_key}）の {wait_ms} ミリ秒は、1 分（{minute_ms} ミリ秒）以上です。"
+     "接続をオンに戻す前に次の切り替えの時刻になり、オンに戻す処理は取り消されます。"
+     "そのため接続は、1 分ごとにオフとオンを交互に繰り返します。"},
+    {Message::WarnWaitNegative,
+     "警告: 待ち時間（{wait_key}）が負の値（{wait_ms}）です。Windows には符号なしの {unsigned_ms} ミリ秒として渡され、"
+     "上限の約 {cap_days} 日に切り詰められます。オンに戻す処理は、実行される前に次の切り替えで取り消されます。"
+     "そのため接続は、1 分ごとにオフとオンを交互に繰り返します。"},
+
+    {Message::FindingsHeading, "ファイルの確認が必要な点:"},
+    {Message::FindUtf16,
+     "ファイルが UTF-16（Unicode）で保存されています。{product} が読めるのは ANSI（システムのコード ページ。"
+     "日本語版 Windows では Shift-JIS）のテキストだけなので、内容をまったく読み取れません。"
+     "文字コードを「ANSI」にして、保存し直してください。"},
+    {Message::FindUtf8MarkBeforeHeader,
+     "{line} 行目: ファイルの先頭に UTF-8 の BOM（バイト順マーク）があるため、{text}がセクションの見出しとして"
+     "認識されず、その下の行は無視されます。文字コードを「ANSI」（または BOM なしの UTF-8）にして、"
+     "保存し直してください。"},
+    {Message::FindNulByte,
+     "{line} 行目: NUL 文字（ファイルの先頭から {byte_number} バイト目）があり、{product} はそこから後ろをすべて無視します。"},
+    {Message::FindHeaderWithTextDropsLines,
+     "{line} 行目: {text}は「]」の後ろに文字があるため、セクションの見出しになりません（コメントは別の行に"
+     "書いてください）。この下の行は無視されます。"},
+    {Message::FindHeaderWithTextJoinsSection,
+     "{line} 行目: {text}は「]」の後ろに文字があるため、セクションの見出しになりません（コメントは別の行に"
+     "書いてください）。この下の行は、{other_line} 行目のセクションの一部として扱われます。"},
+    {Message::FindSeveralSections,
+     "[{section}] セクションが {count} 個あります。使われるのは最後のもの（{line} 行目から）だけで、"
+     "それより前の [{section}] セクションにあるキーは読み込まれません。"},
+    {Message::FindDuplicateKey,
+     "{line} 行目: {key} がもう一度設定されています。後の行の値が有効になり、{other_line} 行目の値は使われません。"},
+    {Message::FindNearMissIntervalKey,
+     "{line} 行目: {text}は {product} のキーではないため、無視されます。{key} と書くつもりではありませんでしたか。"
+     "{product} が読むキー名は、v ではなく b を使った「{key}」です。"},
+    {Message::FindNearMissKey,
+     "{line} 行目: {text}は {product} のキーではないため、無視されます。{key} と書くつもりではありませんでしたか。"},
+    {Message::FindKeyInOtherSection,
+     "{line} 行目: {key} が [{section}] ではなく [{text}] セクション（{other_line} 行目）にあるため、"
+     "読み込まれません。"},
+    {Message::FindKeyAfterUnreadHeader, "{line} 行目: {key} も、{other_line} 行目と同じ理由で無視されます。"},
+    {Message::FindKeyBeforeAnyHeader,
+     "{line} 行目: {key} がセクションの見出しより前にあるため、無視されます。その上の行に、「[{section}]」と"
+     "書いてください。"},
+    {Message::FindMore, "…ほか {count} 件。"},
+
+    {Message::AdviceNothingToDo,
+     "問題はありません。どちらの値もファイルに書かれたとおりに使われます。何もする必要はありません。"},
+    {Message::AdviceCorrectAndRestart,
+     "ファイルを修正したら、{host} を再起動してください。{product} は、{host} の起動時に設定を読み込みます。"},
+    {Message::AdvicePutDllBeside,
+     "このファイルを読み込ませるには、このフォルダーに {dll} を置くか、このファイルを {ini} という名前で "
+     "{dll} と同じフォルダーに置いてから、{host} を再起動してください。"},
+    {Message::AdviceRenameForDll,
+     "この設定を読み込ませるには、{dll} と同じフォルダーに {ini} という名前で保存してから、{host} を再起動してください。"},
+    {Message::AdviceCreateFile,
+     "既定値のままでよければ、何もする必要はありません。別の値にするには、パッケージに含まれるサンプルの {ini} と"
+     "同じ内容で、{dll} と同じフォルダーに {ini} を作り、値を書き換えてから、{host} を再起動してください。"},
+    {Message::AdviceCloseOtherProgram, "そのプログラムを閉じてから、{host} を再起動してください。"},
+
+    {Message::ErrorUnknownOption, "{check}: {option} というオプションはありません。"},
+    {Message::ErrorLanguage, "{check}: --lang には ja か en を指定してください。"},
+    {Message::ErrorOneFileOnly, "{check}: 一度に調べられるファイルは 1 つだけです。"},
+    {Message::Usage,
+     "使い方: {check} [オプション] [ファイル]\n"
+     "{dll} が設定ファイルから何を読み取るかを、その理由とともに表示します。\n"
+     "\n"
+     "ファイル\n"
+     "    設定ファイル、または DLL（その DLL が読む設定ファイルを調べます）\n"
+     "    （省略時: このプログラムと同じフォルダーにある {dll}）\n"
+     "--print\n"
+     "    結果をウィンドウではなく、標準出力に書き出します。\n"
+     "--lang ja|en\n"
+     "    表示する言語（省略時: ユーザーの表示言語）\n"
+     "--help\n"
+     "    この説明を表示します。\n"
+     "\n"
+     "終了コード:\n"
+     "    0  どちらの値もファイルに書かれたとおり\n"
+     "    1  確認が必要な点がある\n"
+     "    2  コマンドラインの誤り\n"},
+}};
