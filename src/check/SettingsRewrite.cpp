@@ -66,7 +66,9 @@ RewriteOutcome Reread(const std::wstring& path, const FileStamp& stamp, std::str
                                     FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.Valid()) return Failed(RewriteFailure::CannotReread, GetLastError());
   BY_HANDLE_FILE_INFORMATION information;
-  if (!GetFileInformationByHandle(file.Get(), &information)) return Failed(RewriteFailure::CannotReread, GetLastError());
+  if (!GetFileInformationByHandle(file.Get(), &information)) {
+    return Failed(RewriteFailure::CannotReread, GetLastError());
+  }
   const std::uint64_t size = Combined(information.nFileSizeHigh, information.nFileSizeLow);
   const std::uint64_t lastWrite =
       Combined(information.ftLastWriteTime.dwHighDateTime, information.ftLastWriteTime.dwLowDateTime);
@@ -167,9 +169,8 @@ bool EncodeInSystemCodePage(std::u16string_view text, std::string& ansi) {
   const int size = WideCharToMultiByte(CP_ACP, flags, wide, length, nullptr, 0, nullptr, defaultUse);
   if (size <= 0 || usedDefault) return false;
   std::string bytes(static_cast<std::size_t>(size), '\0');
-  if (WideCharToMultiByte(CP_ACP, flags, wide, length, bytes.data(), size, nullptr, defaultUse) != size || usedDefault) {
-    return false;
-  }
+  const int written = WideCharToMultiByte(CP_ACP, flags, wide, length, bytes.data(), size, nullptr, defaultUse);
+  if (written != size || usedDefault) return false;
   ansi += bytes;
   return true;
 }
