@@ -19,7 +19,6 @@ struct CheckFacts {
   std::uint32_t openErrorCode = 0;     // OpenFailed
   std::string openErrorText;           // OpenFailed: the system's text, UTF-8
   SettingsDiagnosis diagnosis;         // of the bytes read (none: the defaults, no findings)
-  bool valuesDisagreeWithLookup = false;  // the diagnosis and LookupInteger differ: a fault of this program
   // Turns bytes of the file (the system's code page) into UTF-8.
   std::string (*decode)(std::string_view bytes) = nullptr;
 };

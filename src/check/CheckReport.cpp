@@ -161,13 +161,12 @@ class ReportBuilder {
   void ValuesSection() {
     Put(words_.Say<Message::ValuesHeading>());
     for (const SettingValue& value : facts_.diagnosis.values) ValueItem(value);
-    if (facts_.valuesDisagreeWithLookup) PutItem(words_.Say<Message::ValuesDisagree>());
     PutBlank();
   }
 
   void ScheduleSection() {
     const ScheduleForecast forecast =
-        ForecastSchedule(EffectiveValue(facts_, IntervalSetting), EffectiveValue(facts_, ConnectWaitSetting));
+        ForecastSchedule(ReadAtStart(facts_));
     Put(words_.Say<Message::ScheduleHeading>());
     if (forecast.switchesFromFirstTick) {
       PutItem(words_.Say<Message::FirstSwitchAtFirstTick>());
@@ -176,7 +175,7 @@ class ReportBuilder {
                                                      FirstMinute{forecast.firstSwitchMinute}));
     }
     if (forecast.switchBackInTime) {
-      PutItem(words_.Say<Message::SwitchBack>(WaitMs{forecast.waitMs}, WaitSeconds{forecast.waitSeconds}));
+      PutItem(words_.Say<Message::SwitchBack>(WaitMs{forecast.switchBackAfterMs}, WaitSeconds{forecast.switchBackSeconds}));
     }
     for (const ScheduleWarning warning : forecast.warnings) PutItem(WarningText(warning, forecast));
     PutBlank();
@@ -189,7 +188,7 @@ class ReportBuilder {
       case ScheduleWarning::IntervalHuge:
         return words_.Say<Message::WarnIntervalHuge>(Minutes{forecast.intervalMinutes}, Days{forecast.intervalDays});
       case ScheduleWarning::WaitZero:
-        return words_.Say<Message::WarnWaitZero>(TimerMs{TimerMinimumMs});
+        return words_.Say<Message::WarnWaitZero>(TimerMs{WindowsTimerLeastMs});
       case ScheduleWarning::WaitMinuteOrMore:
         return words_.Say<Message::WarnWaitMinuteOrMore>(WaitMs{forecast.waitMs}, MinuteMs{MinuteMilliseconds});
       case ScheduleWarning::WaitNegative:

@@ -1,7 +1,13 @@
 #include "CheckVerdict.h"
 
+std::optional<ScheduleSettings> ReadAtStart(const CheckFacts& facts) {
+  if (facts.outcome == SettingsLoadOutcome::OpenFailed) return std::nullopt;
+  return ScheduleSettings{facts.diagnosis.Value(IntervalSetting).value, facts.diagnosis.Value(ConnectWaitSetting).value};
+}
+
 std::int32_t EffectiveValue(const CheckFacts& facts, const IntegerSetting& setting) {
-  return facts.outcome == SettingsLoadOutcome::OpenFailed ? 0 : facts.diagnosis.Value(setting).value;
+  const ScheduleSettings used = SettingsInUse(ReadAtStart(facts));
+  return setting.key == IntervalSetting.key ? used.intervalMinutes : used.connectWaitMs;
 }
 
 bool NeedsAttention(const CheckFacts& facts) { return AdviceFor(facts) != Advice::NothingToDo; }
@@ -19,7 +25,7 @@ Advice AdviceFor(const CheckFacts& facts) {
     default:
       return Advice::CorrectAndRestart;
   }
-  if (facts.valuesDisagreeWithLookup || facts.diagnosis.NeedsAttention()) return Advice::CorrectAndRestart;
+  if (facts.diagnosis.NeedsAttention()) return Advice::CorrectAndRestart;
   if (!facts.dllBeside) return Advice::PutDllBeside;
   if (!facts.readByDllBeside) return Advice::RenameForDll;
   return Advice::NothingToDo;

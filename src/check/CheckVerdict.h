@@ -3,11 +3,18 @@
 // runs with, whether the user should look (the exit status), and what the
 // user should do now (the report's last line). Portable.
 #include <cstdint>
+#include <optional>
 
 #include "CheckFacts.h"
+#include "ScheduleSimulation.h"
 
-// The value the plug-in runs with: when the file cannot be opened it reads
-// nothing and keeps what it had, which at the host's start is 0.
+// What the plug-in reads at the host's start: nothing when the file cannot
+// be opened.
+std::optional<ScheduleSettings> ReadAtStart(const CheckFacts& facts);
+
+// The value the plug-in runs with, as its scheduler keeps it: when the file
+// cannot be opened it reads nothing and keeps what it had, which at the
+// host's start is 0.
 std::int32_t EffectiveValue(const CheckFacts& facts, const IntegerSetting& setting);
 
 // Whether the user should look.

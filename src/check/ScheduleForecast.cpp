@@ -24,17 +24,20 @@ std::string SecondsText(std::int64_t milliseconds) {
   return text;
 }
 
-ScheduleForecast ForecastSchedule(std::int32_t intervalMinutes, std::int32_t waitMs) {
+ScheduleForecast ForecastSchedule(const std::optional<ScheduleSettings>& read) {
+  const ScheduleTimeline schedule = SimulateSchedule(read);
   ScheduleForecast forecast;
-  forecast.intervalMinutes = intervalMinutes;
-  forecast.firstSwitchMinute = FirstSwitchMinute(intervalMinutes);
-  forecast.switchesFromFirstTick = intervalMinutes <= 0;
-  forecast.waitMs = waitMs;
-  forecast.switchBackInTime = waitMs > 0 && waitMs < MinuteMilliseconds;
-  forecast.waitSeconds = SecondsText(waitMs);
-  forecast.intervalDays = intervalMinutes / (24 * 60);
-  forecast.unsignedWaitMs = static_cast<std::uint32_t>(waitMs);
-  forecast.timerCapDays = TenthsOfDays(TimerMaximumMs);
-  forecast.warnings = WarnAboutSchedule(intervalMinutes, waitMs);
+  forecast.intervalMinutes = schedule.settings.intervalMinutes;
+  forecast.firstSwitchMinute = schedule.firstSwitchMinute;
+  forecast.switchesFromFirstTick = schedule.firstSwitchMinute == 1;
+  forecast.waitMs = schedule.settings.connectWaitMs;
+  // A wait of 0 switches back at once: a warning says so instead.
+  forecast.switchBackInTime = schedule.switchBackAfterMs.has_value() && schedule.armedDelayMs != 0;
+  forecast.switchBackAfterMs = schedule.switchBackAfterMs.value_or(0);
+  forecast.switchBackSeconds = SecondsText(forecast.switchBackAfterMs);
+  forecast.intervalDays = schedule.countedMinutes / (24 * 60);
+  forecast.unsignedWaitMs = schedule.armedDelayMs;
+  forecast.timerCapDays = TenthsOfDays(WindowsTimerMostMs);
+  forecast.warnings = WarnAboutSchedule(schedule);
   return forecast;
 }

@@ -1,33 +1,34 @@
 #pragma once
-// What the plug-in will do with an interval and a wait, as the facts that
-// the report's "what it will do" sentences need. One function computes them
-// all, so that another source of these facts replaces only its body.
-// Portable.
+// What the plug-in will do with the values it runs with, as the facts that
+// the report's "what it will do" sentences need, read off the plug-in's own
+// scheduler run over the first minutes (ScheduleSimulation.h). Portable.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "ScheduleSimulation.h"
 #include "SettingsDiagnosis.h"
 
-// Windows' limits of a thread timer's delay (USER_TIMER_MINIMUM and
-// USER_TIMER_MAXIMUM of SetTimer), which the plug-in's switch back runs on.
-inline constexpr std::uint32_t TimerMinimumMs = 0x0000000A;
-inline constexpr std::uint32_t TimerMaximumMs = 0x7FFFFFFF;
-
 struct ScheduleForecast {
-  std::int32_t intervalMinutes = 0;
+  std::int32_t intervalMinutes = 0;      // minutes only counted after the start
   std::int64_t firstSwitchMinute = 1;    // counted from the host's start
   bool switchesFromFirstTick = false;    // no minutes to wait first
-  std::int32_t waitMs = 0;
-  bool switchBackInTime = false;         // the switch back comes before the next minute's switch
-  std::string waitSeconds;               // "1.5"
+  std::int32_t waitMs = 0;               // the wait as the plug-in runs with it
+  // The switch back comes before the next minute's switch, this long after
+  // the switch (Windows' shortest delay for a wait under it), in seconds too.
+  bool switchBackInTime = false;
+  std::int64_t switchBackAfterMs = 0;
+  std::string switchBackSeconds;         // "1.5"
   std::int64_t intervalDays = 0;         // whole days of the interval
   std::uint32_t unsignedWaitMs = 0;      // the wait as Windows takes it
   std::string timerCapDays;              // "24.8"
   std::vector<ScheduleWarning> warnings;
 };
 
-ScheduleForecast ForecastSchedule(std::int32_t intervalMinutes, std::int32_t waitMs);
+// `read`: the values read at the host's start; none when the settings file
+// exists but could not be opened.
+ScheduleForecast ForecastSchedule(const std::optional<ScheduleSettings>& read);
 
 // "1.5": milliseconds as seconds, without trailing zeros.
 std::string SecondsText(std::int64_t milliseconds);

@@ -4,7 +4,7 @@
 
 #include "PluginSettings.h"
 #include "ProductIdentity.h"
-#include "ScheduleForecast.h"
+#include "ScheduleSimulation.h"
 #include "SettingsPath.h"
 #include "WindowsText.h"
 
@@ -67,8 +67,8 @@ std::string OwningDll(const std::string& settingsPath) {
   return FolderOf(settingsPath) + "\\" + std::string(ProductDllFileName);
 }
 
-// The plug-in's timer limits as the portable report states them.
-static_assert(TimerMinimumMs == USER_TIMER_MINIMUM && TimerMaximumMs == USER_TIMER_MAXIMUM);
+// Windows' timer limits as the portable simulation models them.
+static_assert(WindowsTimerLeastMs == USER_TIMER_MINIMUM && WindowsTimerMostMs == USER_TIMER_MAXIMUM);
 
 }  // namespace
 
@@ -92,17 +92,5 @@ SettingsCheck CheckSettingsFile(const std::string& settingsPath) {
   facts.openErrorText = CodePageToUtf8(check.load.OpenErrorSystemText(), CP_ACP);
   facts.decode = [](std::string_view bytes) { return CodePageToUtf8(bytes, CP_ACP); };
   facts.diagnosis = DiagnoseSettings(check.load.Bytes());
-
-  // One reading: the diagnosis must give the plug-in's own values.
-  if (!check.load.OpenFailed()) {
-    const SettingsFile& file = check.load.File();
-    for (SettingValue& value : facts.diagnosis.values) {
-      const IntegerSetting& setting = *value.setting;
-      const std::int32_t looked = file.LookupInteger(setting.section, setting.key, setting.fallback);
-      if (looked == value.value) continue;
-      facts.valuesDisagreeWithLookup = true;
-      value.value = looked;
-    }
-  }
   return check;
 }

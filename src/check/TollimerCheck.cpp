@@ -96,18 +96,28 @@ void Print(std::string_view utf8) {
   }
 }
 
-void Show(const CheckOptions& options, const std::string& text, bool warning) {
+// A message box's title names the product and, once there is one, the
+// checked file (its name; the report gives the full path).
+std::wstring BoxTitle(const CheckOptions& options, std::string_view settingsPath) {
+  std::string title = CheckTitle(options.language);
+  if (!settingsPath.empty()) {
+    title += " - " + CodePageToUtf8(settingsPath.substr(settingsPath.find_last_of("\\/") + 1), CP_ACP);
+  }
+  return Utf8ToWide(title);
+}
+
+void Show(const CheckOptions& options, const std::string& text, bool warning, std::string_view settingsPath = {}) {
   if (options.print) {
     Print(CheckTitle(options.language) + "\n\n" + text);
     return;
   }
-  MessageBoxW(nullptr, Utf8ToWide(text).c_str(), Utf8ToWide(CheckTitle(options.language)).c_str(),
+  MessageBoxW(nullptr, Utf8ToWide(text).c_str(), BoxTitle(options, settingsPath).c_str(),
               MB_OK | MB_SETFOREGROUND | (warning ? MB_ICONWARNING : MB_ICONINFORMATION));
 }
 
 // The message box's question, answered Yes.
-bool Ask(const CheckOptions& options, const std::string& text) {
-  return MessageBoxW(nullptr, Utf8ToWide(text).c_str(), Utf8ToWide(CheckTitle(options.language)).c_str(),
+bool Ask(const CheckOptions& options, const std::string& text, std::string_view settingsPath) {
+  return MessageBoxW(nullptr, Utf8ToWide(text).c_str(), BoxTitle(options, settingsPath).c_str(),
                      MB_YESNO | MB_DEFBUTTON1 | MB_SETFOREGROUND | MB_ICONQUESTION) == IDYES;
 }
 
@@ -150,10 +160,10 @@ int main(int argc, char** argv) {
       const FixNote note = options.dryRun ? FixNote::DryRun : FixNote::HowTo;
       text += "\n" + FixNoteText(note, facts, options.language) + "\n";
     }
-    Show(options, text, NeedsAttention(facts));
+    Show(options, text, NeedsAttention(facts), path);
     return ExitStatus(facts);
   }
-  if (asking && !Ask(options, text + "\n" + FixNoteText(FixNote::Question, facts, options.language))) {
+  if (asking && !Ask(options, text + "\n" + FixNoteText(FixNote::Question, facts, options.language), path)) {
     return ExitStatus(facts);
   }
 
@@ -163,7 +173,7 @@ int main(int argc, char** argv) {
   std::string result = asking ? std::string() : text + "\n";
   result += WriteRewriteOutcome(outcome, facts, options.language) + "\n";
   if (outcome.failure != RewriteFailure::None) {
-    Show(options, result, true);
+    Show(options, result, true, path);
     return NotWrittenStatus;
   }
   // Read again with the plug-in's own reading: the values it will now use.
@@ -171,6 +181,6 @@ int main(int argc, char** argv) {
   result += "\n" + FixNoteText(FixNote::FileNow, after.facts, options.language) + "\n\n";
   result += WriteCheckReport(after.facts, options.language);
   result += "\n" + FixNoteText(FixNote::Restart, after.facts, options.language) + "\n";
-  Show(options, result, NeedsAttention(after.facts));
+  Show(options, result, NeedsAttention(after.facts), path);
   return ExitStatus(after.facts);
 }

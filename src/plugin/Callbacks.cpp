@@ -6,7 +6,7 @@
 #include <windows.h>
 
 #include "PluginInfo.h"
-#include "Scheduler.h"
+#include "SchedulerAdapter.h"
 
 // An argument whose meaning is the host's; the plug-in does not read it.
 using HostArgument = INT_PTR;

@@ -9,14 +9,16 @@
 #include <string_view>
 
 #include "BeckyAPI.h"
-#include "Scheduler.h"
+#include "SchedulerAdapter.h"
 #include "SettingsLocation.h"
+#include "StackGuard.h"
 
 namespace {
 
 // Makes HostApi and binds the host. False refuses the load; the host then
-// never calls the plug-in.
-bool InitializePlugin(HINSTANCE library) {
+// never calls the plug-in. Never inlined into DllMain, which seeds the stack
+// cookie and so may not check one itself.
+[[gnu::noinline]] bool InitializePlugin(HINSTANCE library) {
   // The process heap, not operator new: an allocation failure must end in
   // a refused load, never in an exception inside the host's loader.
   void* storage = HeapAlloc(GetProcessHeap(), 0, sizeof(TBeckyAPI));
@@ -27,14 +29,12 @@ bool InitializePlugin(HINSTANCE library) {
   // The settings file lies beside this library, under its name.
   char libraryPath[MAX_PATH] = {};
   const DWORD length = GetModuleFileNameA(library, libraryPath, MAX_PATH);
-  // A full buffer means a truncated path, which names some other file: read
-  // no settings file at all then, and run on the defaults.
-  if (length < MAX_PATH) DeriveSettingsPath(std::string_view(libraryPath, length), SettingsPath);
+  DeriveSettingsPathFromModule(std::string_view(libraryPath, MAX_PATH), length, SettingsPath);
   return true;
 }
 
 // Called at unload and after a refused load. Calls no host function.
-void FinalizePlugin() {
+[[gnu::noinline]] void FinalizePlugin() {
   SchedulerExit();
   if (HostApi == nullptr) return;
   HostApi->~TBeckyAPI();
@@ -44,9 +44,10 @@ void FinalizePlugin() {
 
 }  // namespace
 
-extern "C" BOOL WINAPI DllMain(HINSTANCE library, DWORD reason, LPVOID reserved) {
+extern "C" __attribute__((no_stack_protector)) BOOL WINAPI DllMain(HINSTANCE library, DWORD reason, LPVOID reserved) {
   switch (reason) {
     case DLL_PROCESS_ATTACH:
+      SeedStackGuard(library);
       return InitializePlugin(library) ? TRUE : FALSE;
     case DLL_PROCESS_DETACH:
       // At process exit (reserved non-null) other threads are gone and the

@@ -3,11 +3,13 @@
 #include <cstring>
 #include <string_view>
 
+#include "ProductIdentity.h"
+
 namespace {
 
-constexpr std::string_view PluginName = "Tollimer";
-constexpr std::string_view PluginVendor = "Tollimer Works";
-constexpr std::string_view PluginVersion = "1.0";
+constexpr std::string_view PluginName = ProductName;
+constexpr std::string_view PluginVendor = ProductVendor;
+constexpr std::string_view PluginVersion = ProductVersion;
 // Shift-JIS, 79 bytes: "IMAP新着チェックは受信箱のみのため、IMAPサーバーをオフ/オンして強制チェックする"
 // (the host's IMAP new-mail check covers only the inbox, so the plug-in
 // forces the check by switching the IMAP server off and on).

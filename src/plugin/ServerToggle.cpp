@@ -1,11 +1,9 @@
 #include "ServerToggle.h"
 
-#include <windows.h>
-
 #include "BeckyAPI.h"
 #include "HostMenuLayout.h"
 
-bool ToggleImapServer() {
+HostMenuProbe ProbeHostMenu() {
   HWND mainWindow = nullptr;
   HWND unused = nullptr;  // the host's other three windows; never read
   HostApi->GetWindowHandles(&mainWindow, &unused, &unused, &unused);
@@ -19,8 +17,7 @@ bool ToggleImapServer() {
   // item and the state reads 0xFFFFFFFF, grayed bit included: the command is
   // sent then too.
   const UINT state = GetMenuState(probeMenu, static_cast<UINT>(position), MF_BYPOSITION);
-  if ((state & MF_GRAYED) == 0) return false;
-
-  SendMessageA(mainWindow, WM_COMMAND, HostImapToggleCommand, 0);
-  return true;
+  return {mainWindow, (state & MF_GRAYED) != 0};
 }
+
+void SendServerToggle(HWND mainWindow) { SendMessageA(mainWindow, WM_COMMAND, HostImapToggleCommand, 0); }

@@ -3,6 +3,14 @@
 // switches its IMAP server connection, as the user would, when the probe item
 // of the main window's menu is grayed (where both stand: HostMenuLayout.h).
 // Host's user-interface thread only.
+#include <windows.h>
 
-// True when the command was sent (the host has handled it on return).
-bool ToggleImapServer();
+struct HostMenuProbe {
+  HWND mainWindow;  // as the host gave it; the command goes there
+  bool grayed;      // the probe item reads grayed: the command may be sent
+};
+
+// Asks the host for its main window once, and reads the probe item's state.
+HostMenuProbe ProbeHostMenu();
+// Sends the command; the host has handled it on return.
+void SendServerToggle(HWND mainWindow);

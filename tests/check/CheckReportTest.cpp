@@ -6,7 +6,10 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
+
+#include "ProductIdentity.h"
 
 namespace {
 
@@ -69,6 +72,10 @@ const ReportCase Cases[] = {
     {"NegativeWait", FactsOf("[Env]\nInterbalMinute=0\nConnectWaitMilliSecond=-1\n"), true,
      {"one minute after Becky! starts", "4294967295 ms", "24.8 days"},
      {"Becky! の起動から 1 分後", "4294967295 ミリ秒", "24.8 日"}},
+    // Windows' shortest timer period: the switch back comes 10 ms later.
+    {"TinyWait", FactsOf("[Env]\nInterbalMinute=1\nConnectWaitMilliSecond=5\n"), false,
+     {"minute 2", "10 ms (0.01 s) later"},
+     {"2 分目", "10 ミリ秒（0.01 秒）後"}},
     {"MinuteLongWait", FactsOf("[Env]\nConnectWaitMilliSecond=60000\n"), true,
      {"60000 ms is a minute (60000 ms) or more", "off one minute and on the next"},
      {"60000 ミリ秒は、1 分（60000 ミリ秒）以上", "オフとオンを交互"}},
@@ -101,6 +108,137 @@ TEST(CheckReport, FileNotBesideTheDllNeedsAttention) {
   EXPECT_TRUE(NeedsAttention(facts));
   EXPECT_NE(WriteCheckReport(facts, ReportLanguage::English).find("no Tollimer.dll in this folder"),
             std::string::npos);
+}
+
+// Little-endian UTF-16 with its byte-order mark, as Notepad saves "Unicode".
+std::string Utf16(std::string_view ascii) {
+  std::string bytes = "\xFF\xFE";
+  for (const char c : ascii) bytes += std::string{c, '\0'};
+  return bytes;
+}
+
+// The report's last line, without its line end.
+std::string LastLine(const std::string& report) {
+  const std::size_t end = report.find_last_not_of('\n');
+  const std::size_t start = report.find_last_of('\n', end);
+  return report.substr(start == std::string::npos ? 0 : start + 1, end - (start == std::string::npos ? 0 : start + 1) + 1);
+}
+
+TEST(CheckReport, Utf16FileWithItsHeader_SaysTheSectionCannotBeReadNotThatItIsMissing) {
+  const CheckFacts facts = FactsOf(Utf16("[Env]\r\nInterbalMinute=2\r\n"));
+  const std::string english = WriteCheckReport(facts, ReportLanguage::English);
+  const std::string japanese = WriteCheckReport(facts, ReportLanguage::Japanese);
+  EXPECT_NE(english.find("saved as UTF-16, so Tollimer cannot read its [Env] section"), std::string::npos) << english;
+  EXPECT_EQ(english.find("has no [Env] section"), std::string::npos) << english;
+  EXPECT_NE(japanese.find("UTF-16 で保存されているため、Tollimer は [Env] セクションを読み取れません"), std::string::npos)
+      << japanese;
+  EXPECT_EQ(japanese.find("[Env] セクションがありません"), std::string::npos) << japanese;
+  // The same facts in both: which code page the plug-in reads.
+  EXPECT_NE(english.find("ANSI"), std::string::npos);
+  EXPECT_NE(english.find("Shift-JIS"), std::string::npos) << english;
+  EXPECT_NE(japanese.find("ANSI"), std::string::npos);
+  EXPECT_NE(japanese.find("Shift-JIS"), std::string::npos) << japanese;
+}
+
+struct ClosingCase {
+  const char* name;
+  CheckFacts facts;
+  std::string_view english;
+  std::string_view japanese;
+};
+
+void PrintTo(const ClosingCase& c, std::ostream* os) { *os << c.name; }
+
+CheckFacts WithDll(CheckFacts facts, std::string dllFileName, bool beside, bool reads) {
+  facts.dllFileName = std::move(dllFileName);
+  facts.dllBeside = beside;
+  facts.readByDllBeside = reads;
+  return facts;
+}
+
+constexpr std::string_view GoodFile = "[Env]\nInterbalMinute=2\nConnectWaitMilliSecond=1500\n";
+
+class CheckReportEndsWith : public testing::TestWithParam<ClosingCase> {};
+
+TEST_P(CheckReportEndsWith, TheStepThatFitsTheCase) {
+  const ClosingCase& c = GetParam();
+  const std::string english = LastLine(WriteCheckReport(c.facts, ReportLanguage::English));
+  const std::string japanese = LastLine(WriteCheckReport(c.facts, ReportLanguage::Japanese));
+  EXPECT_NE(english.find(c.english), std::string::npos) << english;
+  EXPECT_NE(japanese.find(c.japanese), std::string::npos) << japanese;
+  if (std::string_view(c.name) != "BrokenFile") {
+    EXPECT_EQ(english.find("after correcting the file"), std::string::npos) << english;
+    EXPECT_EQ(japanese.find("ファイルを修正したら"), std::string::npos) << japanese;
+  }
+}
+
+const ClosingCase ClosingCases[] = {
+    {"AllWell", FactsOf(GoodFile), "Nothing to do.", "何もする必要はありません。"},
+    {"BrokenFile", FactsOf("[Env]\nInterbalMinute=15 min\n"), "after correcting the file, start Becky! again",
+     "ファイルを修正したら、Becky! を再起動してください。"},
+    {"MissingFile", FactsOf("", SettingsLoadOutcome::NotFound),
+     "create Tollimer.ini beside Tollimer.dll with the content of the sample Tollimer.ini",
+     "サンプルの Tollimer.ini と同じ内容で、Tollimer.dll と同じフォルダーに Tollimer.ini を作り"},
+    {"NoDllBeside", WithDll(FactsOf(GoodFile), "", false, false), "put Tollimer.dll in this folder",
+     "このフォルダーに Tollimer.dll を置く"},
+    {"NoDllUnderItsOwnName", WithDll(FactsOf(GoodFile), "Tollimer-test.dll", false, false),
+     "put Tollimer-test.dll in this folder (or this file, named Tollimer-test.ini, beside Tollimer-test.dll)",
+     "このファイルを Tollimer-test.ini という名前で Tollimer-test.dll と同じフォルダーに置いて"},
+    {"DllReadsAnotherName", WithDll(FactsOf(GoodFile), "", true, false), "save them as Tollimer.ini beside Tollimer.dll",
+     "Tollimer.dll と同じフォルダーに Tollimer.ini という名前で保存して"},
+    {"HeldOpen", FactsOf("", SettingsLoadOutcome::OpenFailed), "Close that program, then start Becky! again",
+     "そのプログラムを閉じてから、Becky! を再起動してください。"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Cases, CheckReportEndsWith, testing::ValuesIn(ClosingCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CheckReport, ExitStatusFollowsTheAdvice) {
+  EXPECT_EQ(ExitStatus(FactsOf(GoodFile)), 0);
+  EXPECT_EQ(ExitStatus(FactsOf("", SettingsLoadOutcome::NotFound)), 1);
+  EXPECT_EQ(ExitStatus(WithDll(FactsOf(GoodFile), "", true, false)), 1);
+  EXPECT_EQ(AdviceFor(WithDll(FactsOf(GoodFile), "", true, false)), Advice::RenameForDll);
+}
+
+TEST(CheckReport, TitleNamesTheProductAndItsVersion) {
+  EXPECT_EQ(CheckTitle(ReportLanguage::English), std::string(ProductName) + " " + std::string(ProductVersion) +
+                                                     " settings check");
+  EXPECT_NE(CheckTitle(ReportLanguage::Japanese).find(std::string(ProductName) + " " + std::string(ProductVersion)),
+            std::string::npos);
+}
+
+// In a message box's proportional font no columns line up: each option
+// stands on a line of its own, its explanation indented on the next.
+TEST(CheckReport, UsagePutsEachOptionOnALineOfItsOwn) {
+  for (const ReportLanguage language : {ReportLanguage::English, ReportLanguage::Japanese}) {
+    const std::string usage = CheckUsage(language);
+    for (const std::string option : {"--print", "--lang ja|en", "--help"}) {
+      const std::size_t at = usage.find("\n" + option + "\n");
+      ASSERT_NE(at, std::string::npos) << option << "\n" << usage;
+      EXPECT_EQ(usage.compare(at + option.size() + 2, 4, "    "), 0) << option << "\n" << usage;
+    }
+  }
+}
+
+TEST(CheckReport, CommandLineErrorsInTheReportsLanguage) {
+  using E = CommandLineError;
+  const struct {
+    E error;
+    std::string_view english;
+    std::string_view japanese;
+  } cases[] = {
+      {E::UnknownOption, "TollimerCheck: unknown option --bogus", "TollimerCheck: --bogus というオプションはありません。"},
+      {E::Language, "TollimerCheck: --lang takes ja or en", "TollimerCheck: --lang には ja か en を指定してください。"},
+      {E::OneFileOnly, "TollimerCheck: only one file", "TollimerCheck: 一度に調べられるファイルは 1 つだけです。"},
+  };
+  for (const auto& c : cases) {
+    const std::string english = CommandLineErrorText(c.error, "--bogus", ReportLanguage::English);
+    const std::string japanese = CommandLineErrorText(c.error, "--bogus", ReportLanguage::Japanese);
+    EXPECT_EQ(english.rfind(c.english, 0), 0u) << english;
+    EXPECT_EQ(japanese.rfind(c.japanese, 0), 0u) << japanese;
+    EXPECT_NE(english.find(CheckUsage(ReportLanguage::English)), std::string::npos);
+    EXPECT_NE(japanese.find(CheckUsage(ReportLanguage::Japanese)), std::string::npos);
+  }
 }
 
 TEST(CheckReport, LanguageNames) {

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "ChildProcess.h"
+#include "ProductIdentity.h"
 #include "TempFolder.h"
 
 namespace {
@@ -220,8 +221,8 @@ TEST_F(DemoRunTest, PackagedSampleSettingsAreReadAsWritten) {
 TEST_F(DemoRunTest, ShowsThePlugInInformationWithTheJapaneseDescriptionInUtf8) {
   const DemoRun run = Run("--minute-ms 100 --minutes 0");
   ASSERT_EQ(run.exitCode, 0u) << run.output;
-  EXPECT_EQ(LineAfter(run, "  name:        "), "Tollimer");
-  EXPECT_EQ(LineAfter(run, "  version:     "), "1.0");
+  EXPECT_EQ(LineAfter(run, "  name:        "), std::string(ProductName));
+  EXPECT_EQ(LineAfter(run, "  version:     "), std::string(ProductVersion));
   const auto vendor = LineAfter(run, "  vendor:      ");
   ASSERT_TRUE(vendor.has_value()) << run.output;
   EXPECT_FALSE(vendor->empty());

@@ -1,5 +1,7 @@
-// SettingsFile against the plain second reading, on arbitrary bytes; and the
-// byte search under it, both ways, against a loop over the bytes.
+// The line walk and SettingsFile's lookup against the plain second reading,
+// on arbitrary bytes; and the byte search under them, both ways, against a
+// loop over the bytes.
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -61,24 +63,29 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const SettingsFile file(bytes);
   const NaiveSettingsReader naive(bytes);
 
-  std::size_t sectionIndex = 0;
+  // The walk's sections, built as the lookup means them: each header starts
+  // one, and entries before the first header belong to none.
+  std::vector<NaiveSettingsReader::Section> walked;
+  SettingsLineWalk lines = file.Lines();
+  SettingsLine line;
+  std::size_t lineCount = 0;
+  while (lines.Next(line)) {
+    Check(line.number == ++lineCount, "line number");
+    if (line.kind == SettingsLineKind::Header) walked.push_back({std::string(line.name), {}});
+    if (line.kind == SettingsLineKind::Entry && !walked.empty()) {
+      walked.back().entries.emplace_back(line.name, line.value);
+    }
+  }
+  Check(walked == naive.Sections(), "sections and entries");
+  Check(lineCount == naive.LineCount(), "line count");
+  Check(lines.ContentSize() == std::min(bytes.find('\0'), bytes.size()), "end of the content");
+
   std::vector<std::string> sectionNames;
   std::vector<std::string> keys;
-  for (const SettingsSection& section : file.Sections()) {
-    Check(sectionIndex < naive.Sections().size(), "more sections");
-    const NaiveSettingsReader::Section& expected = naive.Sections()[sectionIndex++];
-    Check(section.Name() == expected.name, "section name");
-    sectionNames.push_back(expected.name);
-    std::size_t entryIndex = 0;
-    for (const SettingsEntry& entry : section.Entries()) {
-      Check(entryIndex < expected.entries.size(), "more entries");
-      Check(entry.name == expected.entries[entryIndex].first, "entry name");
-      Check(entry.value == expected.entries[entryIndex].second, "entry value");
-      keys.push_back(expected.entries[entryIndex++].first);
-    }
-    Check(entryIndex == expected.entries.size(), "fewer entries");
+  for (const NaiveSettingsReader::Section& section : walked) {
+    sectionNames.push_back(section.name);
+    for (const auto& entry : section.entries) keys.push_back(entry.first);
   }
-  Check(sectionIndex == naive.Sections().size(), "fewer sections");
 
   constexpr std::string_view fallback = "\x01<fallback>";
   const std::vector<std::string> keysToAsk = NamesToAsk(keys, "InterbalMinute");

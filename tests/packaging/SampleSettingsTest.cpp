@@ -1,7 +1,8 @@
 // The shipped sample Tollimer.ini, Japanese comment lines included, read with
 // the plug-in's own reader under Wine. Its values equal the defaults, so the
 // test also asks for the value texts and reads a copy with other values: a
-// sample whose key lines were lost would otherwise pass unnoticed.
+// sample whose key lines were lost would otherwise pass unnoticed. The
+// settings check finds nothing to say about it either.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -9,6 +10,7 @@
 #include <string>
 
 #include "PluginSettings.h"
+#include "SettingsDiagnosis.h"
 #include "SettingsLoad.h"
 #include "TempFolder.h"
 
@@ -46,8 +48,18 @@ TEST(SampleSettings, ShippedFileGivesTheDefaultsFromItsOwnLines) {
   const SettingsFile& file = load.File();
   EXPECT_EQ(file.LookupText("Env", IntervalSetting.key, "<missing>"), "10");
   EXPECT_EQ(file.LookupText("Env", ConnectWaitSetting.key, "<missing>"), "1000");
-  EXPECT_EQ(file.LookupInteger("Env", IntervalSetting.key, IntervalSetting.fallback), 10);
-  EXPECT_EQ(file.LookupInteger("Env", ConnectWaitSetting.key, ConnectWaitSetting.fallback), 1000);
+  // The read-mes give 10 and 1000 as the defaults: so must the plug-in.
+  EXPECT_EQ(IntervalSetting.fallback, 10);
+  EXPECT_EQ(ConnectWaitSetting.fallback, 1000);
+  EXPECT_EQ(file.LookupInteger("Env", IntervalSetting.key, -1), 10);
+  EXPECT_EQ(file.LookupInteger("Env", ConnectWaitSetting.key, -1), 1000);
+}
+
+TEST(SampleSettings, ShippedFileGivesTheCheckNothingToReport) {
+  const SettingsDiagnosis diagnosis = DiagnoseSettings(ReadBytes(TOLLIMER_SAMPLE_SETTINGS));
+  EXPECT_TRUE(diagnosis.findings.empty()) << "first finding on line " << diagnosis.findings.front().line;
+  EXPECT_TRUE(diagnosis.warnings.empty());
+  EXPECT_FALSE(diagnosis.NeedsAttention());
 }
 
 TEST(SampleSettings, ValuesEditedInTheShippedFileAreRead) {

@@ -1,6 +1,7 @@
-// The version information that Explorer shows for Tollimer.dll, read with the
-// platform's own functions, and its agreement with the plug-in's information
-// record. TOLLIMER_VERSION* come from the project's one version (CMakeLists.txt).
+// What Tollimer.dll shows of the product, in its version information (read
+// with the platform's own functions) and in the plug-in's information
+// record, against the product's one identity (ProductIdentity.h): a copy
+// that a version bump missed fails here.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -10,6 +11,8 @@
 
 #include "FakeHost.h"
 #include "PluginUnderTest.h"
+#include "PluginInfo.h"
+#include "ProductIdentity.h"
 
 namespace {
 
@@ -47,13 +50,15 @@ class VersionResource : public testing::Test {
   std::vector<char> data_;
 };
 
-TEST_F(VersionResource, NumbersAreTheProjectVersion) {
+TEST_F(VersionResource, NumbersAreTheProductVersion) {
   const VS_FIXEDFILEINFO& fixed = Fixed();
   EXPECT_EQ(fixed.dwSignature, 0xFEEF04BDu);
-  EXPECT_EQ(fixed.dwFileVersionMS, MAKELONG(TOLLIMER_VERSION_MINOR, TOLLIMER_VERSION_MAJOR));
-  EXPECT_EQ(fixed.dwFileVersionLS, 0u);
-  EXPECT_EQ(fixed.dwProductVersionMS, MAKELONG(TOLLIMER_VERSION_MINOR, TOLLIMER_VERSION_MAJOR));
-  EXPECT_EQ(fixed.dwProductVersionLS, 0u);
+  const auto high = static_cast<DWORD>(MAKELONG(TOLLIMER_VERSION_MINOR, TOLLIMER_VERSION_MAJOR));
+  const auto low = static_cast<DWORD>(MAKELONG(TOLLIMER_VERSION_TWEAK, TOLLIMER_VERSION_PATCH));
+  EXPECT_EQ(fixed.dwFileVersionMS, high);
+  EXPECT_EQ(fixed.dwFileVersionLS, low);
+  EXPECT_EQ(fixed.dwProductVersionMS, high);
+  EXPECT_EQ(fixed.dwProductVersionLS, low);
   EXPECT_EQ(fixed.dwFileType, static_cast<DWORD>(VFT_DLL));
   EXPECT_EQ(fixed.dwFileFlags & fixed.dwFileFlagsMask, 0u) << "a release: no debug, pre-release or patched flag";
 }
@@ -61,23 +66,28 @@ TEST_F(VersionResource, NumbersAreTheProjectVersion) {
 TEST_F(VersionResource, TextsNameTheProductItsHostItsMakerAndLicence) {
   EXPECT_EQ(Text("FileVersion"), TOLLIMER_VERSION);
   EXPECT_EQ(Text("ProductVersion"), TOLLIMER_VERSION);
-  EXPECT_EQ(Text("ProductName"), "Tollimer");
-  EXPECT_EQ(Text("OriginalFilename"), "Tollimer.dll");
-  EXPECT_EQ(Text("InternalName"), "Tollimer");
-  EXPECT_EQ(Text("CompanyName"), "Tollimer Works");
-  EXPECT_EQ(Text("FileDescription"), "Tollimer: IMAP reconnect scheduler plug-in for the Becky! mail client");
-  EXPECT_EQ(Text("LegalCopyright"), "Copyright (c) 2026 Tollimer Works. MIT License.");
+  EXPECT_EQ(Text("ProductName"), TOLLIMER_PRODUCT_NAME);
+  EXPECT_EQ(Text("OriginalFilename"), TOLLIMER_DLL_FILE_NAME);
+  EXPECT_EQ(Text("InternalName"), TOLLIMER_PRODUCT_NAME);
+  EXPECT_EQ(Text("CompanyName"), TOLLIMER_VENDOR);
+  EXPECT_EQ(Text("FileDescription"), TOLLIMER_FILE_DESCRIPTION);
+  EXPECT_EQ(Text("LegalCopyright"), TOLLIMER_COPYRIGHT);
+  // What the texts must say, whatever the identity holds.
+  EXPECT_NE(Text("FileDescription").find(TOLLIMER_HOST_NAME), std::string::npos);
+  EXPECT_NE(Text("LegalCopyright").find("MIT"), std::string::npos);
 }
 
-TEST_F(VersionResource, AgreesWithThePlugInInformationRecord) {
+TEST_F(VersionResource, ThePlugInInformationRecordIsTheProducts) {
   fakehost::ResetHost();
   PluginUnderTest plugin;
   ASSERT_TRUE(plugin.Load()) << "error " << plugin.LoadError();
-  char record[80 * 3 + 256] = {};
+  char record[PluginInfoDescriptionOffset + 256] = {};
   plugin.OnPlugInInfo(record);
-  EXPECT_EQ(std::string(record + 0), Text("ProductName"));
-  EXPECT_EQ(std::string(record + 80), Text("CompanyName"));
-  EXPECT_EQ(std::string(record + 160), Text("FileVersion"));
+  EXPECT_EQ(std::string(record + PluginInfoNameOffset), TOLLIMER_PRODUCT_NAME);
+  EXPECT_EQ(std::string(record + PluginInfoVendorOffset), TOLLIMER_VENDOR);
+  EXPECT_EQ(std::string(record + PluginInfoVersionOffset), TOLLIMER_VERSION);
+  EXPECT_EQ(std::string(record + PluginInfoNameOffset), Text("ProductName"));
+  EXPECT_EQ(std::string(record + PluginInfoVersionOffset), Text("FileVersion"));
 }
 
 }  // namespace

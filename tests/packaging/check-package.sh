@@ -6,12 +6,13 @@
 # editors open as intended; the licence; and SHA256SUMS beside the zip, which
 # `sha256sum -c` accepts.
 # Usage: check-package.sh <source dir> <build dir> <built Tollimer.dll> <1 if TollimerCheck.exe is built> <scratch dir>
+#                         <product name> <product version>
 set -euo pipefail
-source=$1 build=$2 dll=$3 has_check=$4 scratch=$5
+source=$1 build=$2 dll=$3 has_check=$4 scratch=$5 product=$6 version=$7
 failed=0
 fail() { echo "FAIL: $*"; failed=1; }
 
-name=Tollimer-1.0-win32
+name=$product-$version-win32
 make_zip() {
   "$source/packaging/make-zip.sh" "$build/packaging/package-files.txt" "$name" "$source" "$1"
 }
@@ -28,7 +29,7 @@ echo "content of $zip:"
 unzip -Z1 "$zip" | tee content.txt
 expected=("$name/Tollimer.dll")
 [[ "$has_check" == 1 ]] && expected+=("$name/TollimerCheck.exe")
-expected+=("$name/Tollimer.ini" "$name/ReadMe-ja.txt" "$name/ReadMe-en.txt" "$name/LICENSE.txt")
+expected+=("$name/Tollimer.ini" "$name/ReadMe-ja.txt" "$name/ReadMe-en.txt" "$name/CHANGELOG.txt" "$name/LICENSE.txt")
 [[ "$(cat content.txt)" == "$(printf '%s\n' "${expected[@]}")" ]] ||
   fail "the zip holds other files, or in another order, than: ${expected[*]}"
 
@@ -45,16 +46,22 @@ if [[ "$has_check" == 1 ]]; then
   cmp -s "$files/TollimerCheck.exe" "$(grep -m1 '/TollimerCheck\.exe$' "$build/packaging/package-files.txt")" ||
     fail "TollimerCheck.exe differs from the built one"
 fi
-for text in Tollimer.ini ReadMe-ja.txt ReadMe-en.txt LICENSE.txt; do
+# CRLF throughout: every line ends in CR LF, the last one too, and no CR
+# stands alone.
+for text in Tollimer.ini ReadMe-ja.txt ReadMe-en.txt CHANGELOG.txt LICENSE.txt; do
   cmp -s "$files/$text" "$build/packaging/files/$text" || fail "$text differs from the build's"
   lines=$(wc -l <"$files/$text")
   crlf=$(grep -c $'\r$' "$files/$text" || true)
-  [[ $lines -gt 10 && $lines -eq $crlf ]] || fail "$text: $crlf of $lines lines end in CRLF"
+  crs=$(tr -cd '\r' <"$files/$text" | wc -c)
+  [[ $lines -gt 10 && $lines -eq $crlf && $crs -eq $lines ]] && tail -c2 "$files/$text" | cmp -s - <(printf '\r\n') ||
+    fail "$text: not CRLF throughout ($crlf of $lines lines end in CRLF, $crs CRs)"
 done
-for text in ReadMe-en.txt LICENSE.txt; do
+for text in ReadMe-en.txt CHANGELOG.txt LICENSE.txt; do
   LC_ALL=C grep -q $'[\x80-\xff]' "$files/$text" && fail "$text: not plain ASCII"
 done
 [[ "$(tr -d '\r' <"$files/LICENSE.txt")" == "$(cat "$source/LICENSE")" ]] || fail "LICENSE.txt is not the repository's LICENSE"
+[[ "$(tr -d '\r' <"$files/CHANGELOG.txt")" == "$(cat "$source/CHANGELOG.md")" ]] ||
+  fail "CHANGELOG.txt is not the repository's CHANGELOG.md"
 grep -q '^MIT License' "$files/LICENSE.txt" && grep -q 'Copyright (c) 2026 Tollimer Works' "$files/LICENSE.txt" ||
   fail "LICENSE.txt: not the MIT licence of Tollimer Works"
 
@@ -63,20 +70,41 @@ for text in ReadMe-ja.txt Tollimer.ini; do
   iconv -f CP932 -t UTF-8 "$files/$text" >"$text.utf8" || fail "$text: not Shift-JIS"
   iconv -f UTF-8 -t UTF-8 "$files/$text" >/dev/null 2>&1 && fail "$text: UTF-8, not Shift-JIS"
 done
+
+# Widths as a Japanese console shows them: in Shift-JIS a double-byte
+# character takes two columns and two bytes, so columns are bytes. No line of
+# the sample or the read-mes is wider than 80, and an underline of "=" or "-"
+# is exactly as wide as the title above it.
+for text in Tollimer.ini ReadMe-ja.txt ReadMe-en.txt; do
+  tr -d '\r' <"$files/$text" | LC_ALL=C awk -v text="$text" '
+    length($0) > 80 { print "FAIL: " text " line " NR " is " length($0) " columns wide"; bad = 1 }
+    /^(=+|-+)$/ && length($0) != length(above) { print "FAIL: " text " line " NR ": underline of " length($0) " columns under a title of " length(above); bad = 1 }
+    { above = $0 } END { exit bad }' || failed=1
+done
+
+# The version and its release date, the date of its entry in CHANGELOG.md.
+date=$(sed -n "s/^## \[${version//./\\.}\] - \([0-9-]*\)$/\1/p" "$source/CHANGELOG.md")
+[[ "$date" =~ ^[0-9]{4}-[0-9]{2}-[0-9]{2}$ ]] || { fail "CHANGELOG.md: no dated entry for $version"; date=0000-01-01; }
+IFS=- read -r year month day <<<"$date"
 has() { grep -qF -- "$2" "$1" || fail "$1: no \"$2\""; }
-for phrase in "Becky!" "インストール" "アンインストール" "InterbalMinute=10" "ConnectWaitMilliSecond=1000" \
-              "TollimerCheck.exe" "60000" "誤記ではありません" "MIT"; do
+for phrase in "バージョン $version（$year 年 $((10#$month)) 月 $((10#$day)) 日公開）" "Becky!" "動作環境" "インストール" \
+              "アンインストール" "InterbalMinute=10" "ConnectWaitMilliSecond=1000" "TollimerCheck.exe" "60000" \
+              "誤記ではありません" "BOM なしの UTF-8" "16 進数" "ブロックの解除" "SmartScreen" "管理者の権限" \
+              "免責" "MIT" "CHANGELOG.txt" "Becky! の開発元"; do
   has ReadMe-ja.txt.utf8 "$phrase"
 done
-for phrase in "Becky!" "Install" "Uninstall" "InterbalMinute=10" "ConnectWaitMilliSecond=1000" "plug-ins folder" \
-              "TollimerCheck.exe" "60000" "MIT"; do
+for phrase in "Version $version, released $date" "Becky!" "Requirements" "Install" "Uninstall" "InterbalMinute=10" \
+              "ConnectWaitMilliSecond=1000" "plug-ins folder" "TollimerCheck.exe" "60000" "UTF-8 without" \
+              "hexadecimal" "Unblock" "SmartScreen" "administrator" "no warranty" "MIT" "CHANGELOG.txt" \
+              "maker of Becky!"; do
   has "$files/ReadMe-en.txt" "$phrase"
 done
+grep -q '@TOLLIMER_' ReadMe-ja.txt.utf8 "$files/ReadMe-en.txt" && fail "a read-me keeps a @TOLLIMER_...@ placeholder"
 
 # The sample settings: comments in both languages, and every other line the
 # section header or a key with its default (the plug-in's reading of it is
 # sample_settings_test's).
-for phrase in "動作を始めるまで待つ分数" "誤記ではありません" 'really is spelled "InterbalMinute"' "TollimerCheck.exe"; do
+for phrase in "最初の切り替えまでに待つ分数" "誤記ではありません" 'really is spelled "InterbalMinute"' "TollimerCheck.exe"; do
   has Tollimer.ini.utf8 "$phrase"
 done
 tr -d '\r' <Tollimer.ini.utf8 | grep -vxE '|;.*|\[Env\]|InterbalMinute=10|ConnectWaitMilliSecond=1000' &&

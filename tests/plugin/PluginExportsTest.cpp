@@ -6,10 +6,9 @@
 #include <cstring>
 #include <string>
 
-#include "FakeHost.h"
-#include "HostMenuBar.h"
+#include "HostFixture.h"
 #include "PluginUnderTest.h"
-#include "TestWindow.h"
+#include "ProductIdentity.h"
 
 namespace {
 
@@ -54,14 +53,12 @@ int StackDeltaOfCall(FARPROC callback, int arguments, void* scratch, int* result
   return delta;
 }
 
-class PluginExports : public testing::Test {
+class PluginExports : public HostFixture {
  protected:
   void SetUp() override {
-    fakehost::ResetHost();
-    fakehost::Host().mainWindow = window.Handle();
+    HostFixture::SetUp();
     ASSERT_TRUE(plugin.Load()) << "error " << plugin.LoadError();
   }
-  TestMainWindow window;
   PluginUnderTest plugin{"[Env]\r\nConnectWaitMilliSecond=0\r\n"};
 };
 
@@ -79,9 +76,8 @@ TEST_F(PluginExports, EveryCallbackIsExportedByNameAndByItsOrdinal) {
 }
 
 TEST_F(PluginExports, EveryCallbackRemovesExactlyItsArgumentsAndAnswersZero) {
-  // Grayed probe: the tick below toggles, arms a timer and the callbacks
-  // run their real paths.
-  window.SetMenuBar(MakeHostMenuBar(true));
+  // The probe item is grayed: the tick below toggles, arms a timer and the
+  // callbacks run their real paths.
   std::array<char, 1024> scratch{};
   for (const ExportCase& entry : Exports) {
     int result = -1;
@@ -97,7 +93,7 @@ TEST_F(PluginExports, SetupAndTheDoNothingCallbacksLeaveTheHostAlone) {
     int result = -1;
     StackDeltaOfCall(plugin.Export(name), 4, scratch.data(), &result);
   }
-  PumpMessages(50);
+  PumpFor(50);
   EXPECT_TRUE(window.Commands().empty());
   EXPECT_EQ(fakehost::Host().getWindowHandlesCalls, 0);
   EXPECT_EQ(fakehost::Host().otherCalls, 0);
@@ -114,9 +110,9 @@ TEST_F(PluginExports, InfoRecordHoldsTheFourTextsAndTouchesNothingElse) {
       ASSERT_EQ(record[i], '\xAA') << "byte " << i << " after the text at " << offset;
     }
   };
-  expectField(0, "Tollimer");
-  expectField(80, "Tollimer Works");
-  expectField(160, "1.0");
+  expectField(0, std::string(ProductName));
+  expectField(80, std::string(ProductVendor));
+  expectField(160, std::string(ProductVersion));
   EXPECT_EQ(std::strlen(record.data() + 240), 79u);
   for (std::size_t i = 240 + 80; i < record.size(); ++i) ASSERT_EQ(record[i], '\xAA') << "byte " << i;
 }

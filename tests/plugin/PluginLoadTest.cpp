@@ -1,24 +1,16 @@
 // Loading and unloading Tollimer.dll in a host that exports everything.
 #include <gtest/gtest.h>
 
-#include "FakeHost.h"
-#include "HostMenuBar.h"
+#include "HostFixture.h"
 #include "PluginUnderTest.h"
-#include "TestWindow.h"
 
 namespace {
 
 using fakehost::Host;
 using fakehost::VersionAnswer;
 
-class PluginLoad : public testing::Test {
+class PluginLoad : public HostFixture {
  protected:
-  void SetUp() override {
-    fakehost::ResetHost();
-    Host().mainWindow = window.Handle();
-    window.SetMenuBar(MakeHostMenuBar(true));
-  }
-  TestMainWindow window;
   // Interval 0: the first tick toggles, which shows the file was read.
   PluginUnderTest plugin{"[Env]\r\nInterbalMinute=0\r\nConnectWaitMilliSecond=60000\r\n"};
 };
@@ -63,7 +55,7 @@ TEST_F(PluginLoad, ThreadsStartingAndEndingChangeNothing) {
   for (int i = 0; i < 3; ++i) {
     const HANDLE thread = CreateThread(nullptr, 0, ShortLivedThread, nullptr, 0, nullptr);
     ASSERT_NE(thread, nullptr);
-    ASSERT_EQ(WaitForSingleObject(thread, 5000), WAIT_OBJECT_0);
+    ASSERT_EQ(WaitForSingleObject(thread, ScaledMs(5000)), WAIT_OBJECT_0);
     DWORD code = 0;
     GetExitCodeThread(thread, &code);
     EXPECT_EQ(code, 7u);

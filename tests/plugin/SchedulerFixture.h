@@ -1,10 +1,7 @@
 #pragma once
-// A test host driving the loaded plug-in as the host does: a main window
-// with the probe item in its fourth menu, the callbacks, and a message loop
-// that dispatches the plug-in's thread timer. The plug-in's imports of
-// SetTimer, KillTimer and OutputDebugStringA are watched.
-#include <gtest/gtest.h>
-
+// A test host driving the loaded plug-in as the host does: the callbacks, and
+// a message loop that dispatches the plug-in's thread timer. The plug-in's
+// imports of SetTimer, KillTimer and OutputDebugStringA are watched.
 #include <algorithm>
 #include <memory>
 #include <optional>
@@ -12,16 +9,12 @@
 #include <string>
 #include <vector>
 
-#include "FakeHost.h"
-#include "HostMenuBar.h"
+#include "HostFixture.h"
 #include "ImportHook.h"
 #include "PluginUnderTest.h"
-#include "TestWindow.h"
 
 struct WatchedCalls {
   std::vector<UINT> timerDelays;  // SetTimer's elapse argument, as passed
-  std::vector<UINT_PTR> timers;   // SetTimer's answers, in order
-  TIMERPROC timerProc = nullptr;  // the procedure the plug-in armed last
   std::vector<UINT_PTR> killed;
   std::set<UINT_PTR> armed;  // set and not killed since
   std::size_t mostArmedAtOnce = 0;
@@ -39,8 +32,6 @@ inline decltype(&KillTimer) RealKillTimer = nullptr;
 inline UINT_PTR WINAPI WatchedSetTimer(HWND window, UINT_PTR id, UINT delay, TIMERPROC callback) {
   const UINT_PTR timer = RealSetTimer(window, id, delay, callback);
   Watched().timerDelays.push_back(delay);
-  Watched().timers.push_back(timer);
-  Watched().timerProc = callback;
   if (timer != 0) Watched().armed.insert(timer);
   Watched().mostArmedAtOnce = std::max(Watched().mostArmedAtOnce, Watched().armed.size());
   return timer;
@@ -54,13 +45,11 @@ inline BOOL WINAPI WatchedKillTimer(HWND window, UINT_PTR timer) {
 
 inline void WINAPI WatchedOutputDebugString(LPCSTR text) { Watched().debugOutput.emplace_back(text); }
 
-class SchedulerFixture : public testing::Test {
+class SchedulerFixture : public HostFixture {
  protected:
   void SetUp() override {
-    fakehost::ResetHost();
-    fakehost::Host().mainWindow = window.Handle();
+    HostFixture::SetUp();
     Watched() = WatchedCalls{};
-    window.SetMenuBar(MakeHostMenuBar(MakeDropDown({{40004}, {HostProbeItemId, MF_GRAYED}})));
   }
 
   void TearDown() override { plugin.reset(); }
@@ -91,15 +80,5 @@ class SchedulerFixture : public testing::Test {
     for (int i = 0; i < times; ++i) EXPECT_EQ(plugin->OnEveryMinute(), 0);
   }
 
-  void SetProbeGrayed(bool grayed) { SetHostProbeGrayed(window.Handle(), grayed); }
-
-  std::size_t Commands() const { return window.Commands().size(); }
-
-  // Runs the message loop until `count` commands have arrived, or `ms` pass.
-  bool WaitForCommands(std::size_t count, DWORD ms) {
-    return PumpMessages(ms, [&] { return Commands() >= count; });
-  }
-
-  TestMainWindow window;
   std::unique_ptr<PluginUnderTest> plugin;
 };

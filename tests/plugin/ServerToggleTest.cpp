@@ -1,4 +1,5 @@
-// ToggleImapServer against a real window and real menus.
+// The probe of the host's menu and its command, against a real window and
+// real menus.
 #include "ServerToggle.h"
 
 #include <gtest/gtest.h>
@@ -6,11 +7,16 @@
 #include <functional>
 
 #include "BeckyAPI.h"
-#include "FakeHost.h"
-#include "HostMenuBar.h"
-#include "TestWindow.h"
+#include "HostFixture.h"
 
 namespace {
+
+// What the plug-in does at a tick: probe, and send when grayed. True when sent.
+bool ProbeAndToggle() {
+  const HostMenuProbe probe = ProbeHostMenu();
+  if (probe.grayed) SendServerToggle(probe.mainWindow);
+  return probe.grayed;
+}
 
 constexpr UINT OtherItem = 40001;
 constexpr UINT Probe = HostProbeItemId;
@@ -22,24 +28,22 @@ struct ToggleCase {
   bool sends;
 };
 
-class ServerToggle : public testing::TestWithParam<ToggleCase> {
+class ServerToggle : public HostFixture, public testing::WithParamInterface<ToggleCase> {
  protected:
   void SetUp() override {
-    fakehost::ResetHost();
-    fakehost::Host().mainWindow = window.Handle();
+    HostFixture::SetUp();
     ASSERT_TRUE(api.BindHost());
     HostApi = &api;
   }
   void TearDown() override { HostApi = nullptr; }
 
   TBeckyAPI api;
-  TestMainWindow window;
 };
 
 TEST_P(ServerToggle, SendsTheCommandExactlyWhenTheProbeReadsGrayed) {
   window.SetMenuBar(GetParam().menuBar ? GetParam().menuBar() : nullptr);
 
-  EXPECT_EQ(ToggleImapServer(), GetParam().sends);
+  EXPECT_EQ(ProbeAndToggle(), GetParam().sends);
 
   // SendMessage: the command has been handled by the time the call returns.
   if (GetParam().sends) {
@@ -99,7 +103,7 @@ class ServerToggleHandles : public ServerToggle {};
 
 TEST_F(ServerToggleHandles, PassesOneScratchSlotForTheOtherThreeWindows) {
   window.SetMenuBar(MakeHostMenuBar(MakeDropDown({{Probe}})));
-  ToggleImapServer();
+  ProbeAndToggle();
   const auto& slots = fakehost::Host().lastOtherSlots;
   EXPECT_NE(slots[0], nullptr);
   EXPECT_EQ(slots[0], slots[1]);
@@ -112,14 +116,14 @@ TEST_F(ServerToggleHandles, SecondCallSeesTheMenuAsTheHostLeftIt) {
   window.onCommand = [this](WPARAM) {
     SetHostProbeGrayed(window.Handle(), false);
   };
-  EXPECT_TRUE(ToggleImapServer());
-  EXPECT_FALSE(ToggleImapServer());
+  EXPECT_TRUE(ProbeAndToggle());
+  EXPECT_FALSE(ProbeAndToggle());
   EXPECT_EQ(window.Commands().size(), 1u);
 }
 
 TEST_F(ServerToggleHandles, CommandToAHandleThatIsNoWindowIsHarmless) {
   fakehost::Host().mainWindow = reinterpret_cast<HWND>(0x7FFF0);
-  EXPECT_TRUE(ToggleImapServer());
+  EXPECT_TRUE(ProbeAndToggle());
   EXPECT_TRUE(window.Commands().empty());
 }
 

@@ -4,43 +4,19 @@
 # nothing runs before its DllMain (no constructors, no TLS callbacks), its
 # size, and that it allows structured-exception handlers (the host-call guard
 # needs them).
-# Usage: check-dll-file.sh Tollimer.dll Tollimer.map i686-w64-mingw32-objdump
+# Usage: check-dll-file.sh Tollimer.dll Tollimer.map i686-w64-mingw32-objdump src/plugin/imports
 set -euo pipefail
-dll=$1 map=$2 objdump=$3
+dll=$1 map=$2 objdump=$3 imports_dir=$4
 failed=0
 fail() { echo "FAIL: $*"; failed=1; }
 
-# Every function the plug-in calls, and nothing else.
-expected_imports="
-KERNEL32.DLL!CloseHandle
-KERNEL32.DLL!CreateFileA
-KERNEL32.DLL!FileTimeToDosDateTime
-KERNEL32.DLL!FileTimeToLocalFileTime
-KERNEL32.DLL!FileTimeToSystemTime
-KERNEL32.DLL!FindClose
-KERNEL32.DLL!FindFirstFileA
-KERNEL32.DLL!FormatMessageA
-KERNEL32.DLL!GetFileSizeEx
-KERNEL32.DLL!GetFullPathNameA
-KERNEL32.DLL!GetLastError
-KERNEL32.DLL!GetModuleFileNameA
-KERNEL32.DLL!GetModuleHandleA
-KERNEL32.DLL!GetProcAddress
-KERNEL32.DLL!GetProcessHeap
-KERNEL32.DLL!HeapAlloc
-KERNEL32.DLL!HeapFree
-KERNEL32.DLL!OutputDebugStringA
-KERNEL32.DLL!ReadFile
-KERNEL32.DLL!RtlUnwind
-KERNEL32.DLL!SetLastError
-USER32.DLL!GetMenu
-USER32.DLL!GetMenuItemCount
-USER32.DLL!GetMenuItemID
-USER32.DLL!GetMenuState
-USER32.DLL!GetSubMenu
-USER32.DLL!KillTimer
-USER32.DLL!SendMessageA
-USER32.DLL!SetTimer"
+# Every function the plug-in calls, and nothing else: the lists it links
+# against (src/plugin/imports/).
+expected_imports=$(for def in "$imports_dir"/*.def; do
+  library=$(sed -n 's/^LIBRARY \(.*\)$/\1/p' "$def" | tr 'a-z' 'A-Z')
+  sed -n 's/^  \([A-Za-z]*\)@[0-9]*$/\1/p' "$def" | sed "s/^/$library!/"
+done)
+[[ -n $expected_imports ]] || fail "no import lists in $imports_dir"
 
 headers=$("$objdump" -p "$dll")
 
@@ -61,16 +37,18 @@ for symbol in __cxa_throw __cxa_begin_catch _Unwind_Resume __gxx_personality_v0 
               atexit _onexit __dll_exit DllMainCRTStartup _pei386_runtime_relocator __mingw_TLScallback; do
   if grep -q "$symbol" "$map"; then fail "links $symbol"; fi
 done
-# Archive members pulled into the link: import stubs of the two system DLLs
-# and libgcc's helpers only (no libmingw32, libmsvcrt, libstdc++).
-others=$(grep -oE '^[^ ]*lib[a-z0-9_]+\.a\(' "$map" | grep -vE '/lib(kernel32|user32|gcc)\.a\(|libtollimer_' | sort -u || true)
+# Every input section of the link comes from the project's own sources
+# (CMake names their objects <source>.obj, the resource <source>.res);
+# an object of libmingw32, libmsvcrt, libstdc++ or libgcc would be an .o.
+others=$(grep -oE '^[0-9a-f]+ +[0-9a-f]+ +[0-9]+ +[^ ]+:\(' "$map" | awk '{print $4}' | sed 's/:($//' \
+  | grep -vE '\.(cpp|S)\.obj$|\.rc\.res$' | sort -u || true)
 [[ -z $others ]] || fail "links from $(tr '\n' ' ' <<<"$others")"
 
 # Constant initialisation only: an input section of constructors, of
 # initialisers or of thread-local data in the link map means code that would
 # have to run before DllMain, which nothing here would run.
-initialisers=$(grep -E '^ \.(ctors|dtors|init_array|fini_array|tls)[^ ]*\s+0x[0-9a-f]+\s+0x[0-9a-f]+ ' "$map" \
-  | grep -vE '\s0x0+ ' || true)
+initialisers=$(grep -E '^[0-9a-f]+ +[0-9a-f]+ .*:\(\.(ctors|dtors|init_array|fini_array|CRT|tls)' "$map" \
+  | grep -vE '^[0-9a-f]+ +0+ ' || true)
 [[ -z $initialisers ]] || fail "has initialisers: $initialisers"
 grep -qE 'Entry 9 0+ 0+ Thread Storage Directory' <<<"$headers" || fail "has a TLS directory"
 entry=$(sed -n 's/^AddressOfEntryPoint\s*//p' <<<"$headers")

@@ -82,32 +82,32 @@ class Walk {
     }
   }
 
-  void Run(std::string_view content) {
-    std::string_view rest = content;
-    std::string_view line;
-    while (TakeSettingsLine(rest, line)) {
-      ++lineNumber_;
-      Take(TrimSettingsText(line));
-    }
+  void Run(std::string_view bytes) {
+    SettingsLineWalk lines(bytes);
+    SettingsLine line;
+    while (lines.Next(line)) Take(line);
+    contentSize_ = lines.ContentSize();
+    endLine_ = lines.EndLineNumber();
     if (envSections_ > 1) {
       Add({FindingKind::SeveralEnvSections, envHeaderLine_, 0, envSections_, nullptr, {}});
     }
   }
 
-  std::size_t Lines() const { return lineNumber_; }
+  std::size_t ContentSize() const { return contentSize_; }
+  std::size_t EndLine() const { return endLine_; }
   std::size_t HiddenEnvHeaderLine() const { return hiddenEnvHeaderLine_; }
   std::size_t EnvSections() const { return envSections_; }
   const KeySightings& Sightings(std::size_t index) const { return sightings_[index]; }
 
  private:
-  void Take(std::string_view trimmed) {
-    if (IsSettingsNothing(trimmed)) return;
-    std::string_view name;
-    if (ReadSettingsHeader(trimmed, name)) {
+  void Take(const SettingsLine& line) {
+    lineNumber_ = line.number;
+    if (line.kind == SettingsLineKind::Nothing) return;
+    if (line.kind == SettingsLineKind::Header) {
       inSection_ = true;
-      sectionName_ = name;
+      sectionName_ = line.name;
       sectionLine_ = lineNumber_;
-      inEnv_ = SettingsNamesMatch(name, IntervalSetting.section);
+      inEnv_ = SettingsNamesMatch(line.name, IntervalSetting.section);
       if (inEnv_) {
         ++envSections_;
         envHeaderLine_ = lineNumber_;
@@ -119,13 +119,12 @@ class Walk {
       }
       return;
     }
+    const std::string_view trimmed = line.text;
     if (lineNumber_ == 1 && trimmed.starts_with(Utf8Mark)) {
-      std::string_view unmarked = trimmed;
-      unmarked.remove_prefix(Utf8Mark.size());
-      unmarked = TrimSettingsText(unmarked);
-      if (ReadSettingsHeader(unmarked, name)) {
-        Add({FindingKind::Utf8MarkBeforeHeader, 1, 0, 0, nullptr, unmarked});
-        Hidden(name);
+      const SettingsLine unmarked = ReadSettingsLine(trimmed.substr(Utf8Mark.size()));
+      if (unmarked.kind == SettingsLineKind::Header) {
+        Add({FindingKind::Utf8MarkBeforeHeader, 1, 0, 0, nullptr, unmarked.text});
+        Hidden(unmarked.name);
       }
     }
     if (trimmed.front() == '[') {
@@ -135,8 +134,9 @@ class Walk {
         Hidden(TrimSettingsText(std::string_view(trimmed.data() + 1, close - 1)));
       }
     }
-    std::string_view value;
-    if (!ReadSettingsEntry(trimmed, name, value)) return;
+    if (line.kind != SettingsLineKind::Entry) return;
+    const std::string_view name = line.name;
+    const std::string_view value = line.value;
     for (std::size_t i = 0; i < PluginSettings.size(); ++i) {
       const IntegerSetting& setting = PluginSettings[i];
       if (SettingsNamesMatch(name, setting.key)) {
@@ -179,6 +179,8 @@ class Walk {
 
   SettingsDiagnosis& result_;
   std::size_t lineNumber_ = 0;
+  std::size_t contentSize_ = 0;
+  std::size_t endLine_ = 0;
   bool inSection_ = false;
   bool inEnv_ = false;
   std::string_view sectionName_;
@@ -252,17 +254,25 @@ bool SettingsDiagnosis::NeedsAttention() const {
 }
 
 std::int64_t FirstSwitchMinute(std::int32_t intervalMinutes) {
-  return intervalMinutes <= 0 ? 1 : std::int64_t{intervalMinutes} + 1;
+  // The wait does not move it.
+  return SimulateSchedule(ScheduleSettings{intervalMinutes, ConnectWaitSetting.fallback}).firstSwitchMinute;
+}
+
+std::vector<ScheduleWarning> WarnAboutSchedule(const ScheduleTimeline& schedule) {
+  std::vector<ScheduleWarning> warnings;
+  if (schedule.firstSwitchMinute == 1) warnings.push_back(ScheduleWarning::IntervalNotPositive);
+  if (schedule.countedMinutes >= HugeIntervalMinutes) warnings.push_back(ScheduleWarning::IntervalHuge);
+  if (schedule.armedDelayMs == 0) warnings.push_back(ScheduleWarning::WaitZero);
+  if (schedule.nextSwitchCancelsSwitchBack) {
+    // Windows capped the delay: the plug-in handed over a negative wait.
+    const bool capped = schedule.timerDelayMs < schedule.armedDelayMs;
+    warnings.push_back(capped ? ScheduleWarning::WaitNegative : ScheduleWarning::WaitMinuteOrMore);
+  }
+  return warnings;
 }
 
 std::vector<ScheduleWarning> WarnAboutSchedule(std::int32_t intervalMinutes, std::int32_t connectWaitMs) {
-  std::vector<ScheduleWarning> warnings;
-  if (intervalMinutes <= 0) warnings.push_back(ScheduleWarning::IntervalNotPositive);
-  if (intervalMinutes >= HugeIntervalMinutes) warnings.push_back(ScheduleWarning::IntervalHuge);
-  if (connectWaitMs == 0) warnings.push_back(ScheduleWarning::WaitZero);
-  if (connectWaitMs >= MinuteMilliseconds) warnings.push_back(ScheduleWarning::WaitMinuteOrMore);
-  if (connectWaitMs < 0) warnings.push_back(ScheduleWarning::WaitNegative);
-  return warnings;
+  return WarnAboutSchedule(SimulateSchedule(ScheduleSettings{intervalMinutes, connectWaitMs}));
 }
 
 SettingsDiagnosis DiagnoseSettings(std::string_view bytes) {
@@ -272,14 +282,9 @@ SettingsDiagnosis DiagnoseSettings(std::string_view bytes) {
   const int utf16 = Utf16Form(bytes);
   if (utf16 >= 0) walk.Add({FindingKind::Utf16, 0, 0, static_cast<std::size_t>(utf16), nullptr, {}});
 
-  const std::string_view content = SettingsContent(bytes);
-  walk.Run(content);
-
-  if (content.size() < bytes.size() && utf16 < 0) {
-    // The NUL stands on the line after the last one taken when the content
-    // ended with a line end (or was empty), else on that last line.
-    const bool endedWithLineEnd = content.empty() || content.back() == '\n' || content.back() == '\r';
-    walk.Add({FindingKind::NulByte, walk.Lines() + (endedWithLineEnd ? 1 : 0), 0, content.size(), nullptr, {}});
+  walk.Run(bytes);
+  if (walk.ContentSize() < bytes.size() && utf16 < 0) {
+    walk.Add({FindingKind::NulByte, walk.EndLine(), 0, walk.ContentSize(), nullptr, {}});
   }
 
   for (std::size_t i = 0; i < PluginSettings.size(); ++i) {

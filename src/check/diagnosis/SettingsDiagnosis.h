@@ -4,9 +4,10 @@
 // meant differently. Facts only (kinds, line numbers, spans of the bytes);
 // the words are the settings check's. Portable: no Windows headers.
 //
-// The lines are cut, trimmed and read with the plug-in's own line rules
-// (SettingsLines.h), in one pass, so the values are the plug-in's values; the
-// settings check and its fuzz target compare them with LookupInteger anyway.
+// The lines come from the plug-in's own walk of the file (SettingsLineWalk,
+// SettingsLines.h), which also defines what its lookup finds, so the values
+// are the plug-in's; the fuzz target settings_check_fuzz compares them with
+// LookupInteger.
 // Not part of the plug-in: it allocates, for the check program only.
 #include <array>
 #include <cstddef>
@@ -15,6 +16,7 @@
 #include <vector>
 
 #include "PluginSettings.h"
+#include "ScheduleSimulation.h"
 
 // Why a value is not an integer in the plug-in's syntax.
 enum class IntegerFault {
@@ -95,8 +97,6 @@ enum class ScheduleWarning {
 
 // The interval from which the first switch is over a week away.
 inline constexpr std::int32_t HugeIntervalMinutes = 7 * 24 * 60;
-// From this wait on, the next minute's switch comes before the switch back.
-inline constexpr std::int32_t MinuteMilliseconds = 60'000;
 
 struct SettingsDiagnosis {
   std::array<SettingValue, PluginSettings.size()> values;  // in the table's order
@@ -113,8 +113,10 @@ struct SettingsDiagnosis {
   SettingValue& Value(const IntegerSetting& setting) { return values[IndexOfSetting(setting)]; }
 };
 
-// The minute after start of the first switch: IntervalMinutes + 1, or 1.
+// Read off the plug-in's own scheduler (ScheduleSimulation.h).
+// The minute after start of the first switch.
 std::int64_t FirstSwitchMinute(std::int32_t intervalMinutes);
+std::vector<ScheduleWarning> WarnAboutSchedule(const ScheduleTimeline& schedule);
 std::vector<ScheduleWarning> WarnAboutSchedule(std::int32_t intervalMinutes, std::int32_t connectWaitMs);
 
 // `bytes`: everything read from the file, also what follows a NUL. The texts

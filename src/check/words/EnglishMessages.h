@@ -10,7 +10,7 @@ inline constexpr Catalogue EnglishMessages{{
     {Message::Quoted, "\"{text}\""},
 
     {Message::FileChecked, "File: {path}"},
-    {Message::DllReadsFile, "{dll} is in the same folder and reads this file at each start of {host}."},
+    {Message::DllReadsFile, "{dll} is in the same folder and reads this file each time {host} starts."},
     {Message::DllReadsOtherFile, "{dll} is in the same folder, but it reads {ini}, not this file."},
     {Message::NoDllBeside,
      "There is no {dll} in this folder: {product} reads this file only when {dll} stands beside it."},
@@ -31,9 +31,6 @@ inline constexpr Catalogue EnglishMessages{{
     {Message::ValueFromFile, "{key} = {value} (line {line})"},
     {Message::ValueDefault, "{key} = {value} (default)"},
     {Message::ValueNotRead, "{key} = {value} (not read: the file cannot be opened)"},
-    {Message::ValuesDisagree,
-     "(This check's own reading differs from {product}'s: a fault of this program. The values above are "
-     "{product}'s.)"},
     {Message::ReasonNoContent, "{product} read nothing from the file (see above)."},
     {Message::ReasonUtf16, "The file is saved as UTF-16, so {product} cannot read its [{section}] section (see below)."},
     {Message::ReasonHeaderNotTaken, "Line {line} is meant as the [{section}] header but is not taken as one (see below)."},
@@ -59,7 +56,7 @@ inline constexpr Catalogue EnglishMessages{{
     {Message::ScheduleHeading, "What it will do:"},
     {Message::FirstSwitchAtFirstTick, "The first switch comes one minute after {host} starts, then one every minute."},
     {Message::FirstSwitchAfterWait,
-     "For the first {minutes} minutes after {host} starts {product} does nothing; the first switch comes in minute "
+     "For the first {minutes} minutes after {host} starts, {product} does nothing; the first switch comes in minute "
      "{first_minute}, then one every minute."},
     {Message::SwitchBack, "Each switch turns the IMAP connection off and, {wait_ms} ms ({wait_s} s) later, back on."},
     {Message::WarnIntervalNotPositive,
@@ -81,8 +78,9 @@ inline constexpr Catalogue EnglishMessages{{
 
     {Message::FindingsHeading, "Look at this in the file:"},
     {Message::FindUtf16,
-     "The file is saved as UTF-16 (\"Unicode\"). {product} reads ANSI text only (the system's code page: "
-     "Shift-JIS on Japanese Windows) and finds nothing in it. Save it again with the encoding \"ANSI\"."},
+     "The file is saved as UTF-16 (\"Unicode\"). {product} reads only ANSI text (the system's code page: "
+     "Shift-JIS on Japanese Windows) or UTF-8 without a byte-order mark, and finds nothing in this file. Save it "
+     "again with the encoding \"ANSI\"."},
     {Message::FindUtf8MarkBeforeHeader,
      "Line {line}: the file starts with a UTF-8 byte-order mark (BOM), so {text} is not taken as a section header "
      "and the lines under it are ignored. Save the file again with the encoding \"ANSI\" (or UTF-8 without BOM)."},
@@ -113,15 +111,15 @@ inline constexpr Catalogue EnglishMessages{{
 
     {Message::AdviceNothingToDo, "All is well: both values come from the file as written. Nothing to do."},
     {Message::AdviceCorrectAndRestart,
-     "After correcting the file, restart {host}: {product} reads its settings when {host} starts."},
+     "{product} reads its settings when {host} starts: after correcting the file, start {host} again."},
     {Message::AdvicePutDllBeside,
-     "To have this file read, put {dll} in this folder (or this file, named {ini}, beside {dll}), then restart "
-     "{host}."},
-    {Message::AdviceRenameForDll, "To have these settings read, save them as {ini} beside {dll}, then restart {host}."},
+     "To have this file read, put {dll} in this folder (or this file, named {ini}, beside {dll}), then start "
+     "{host} again."},
+    {Message::AdviceRenameForDll, "To have these settings read, save them as {ini} beside {dll}, then start {host} again."},
     {Message::AdviceCreateFile,
      "If the defaults suit you, there is nothing to do. For other values, create {ini} beside {dll} with the "
-     "content of the sample {ini} from the package, change the values, then restart {host}."},
-    {Message::AdviceCloseOtherProgram, "Close that program, then restart {host}."},
+     "content of the sample {ini} from the package, change the values, then start {host} again."},
+    {Message::AdviceCloseOtherProgram, "Close that program, then start {host} again."},
 
     {Message::FixHeading, "{check} can correct this in the file:"},
     {Message::FixSaveAsAnsi, "The whole file: saved again as ANSI text (the system's code page) instead of UTF-16."},

@@ -35,9 +35,6 @@ inline constexpr Catalogue JapaneseMessages{{
     {Message::ValueFromFile, "{key} = {value}（{line} 行目の値）"},
     {Message::ValueDefault, "{key} = {value}（既定値）"},
     {Message::ValueNotRead, "{key} = {value}（ファイルを開けないため、読み込まれません）"},
-    {Message::ValuesDisagree,
-     "（このチェックの読み取り結果が {product} 本体と食い違っています。このプログラムの不具合です。"
-     "上の値は {product} 本体が読み取る値です）"},
     {Message::ReasonNoContent, "{product} はファイルから何も読み込めませんでした（上記参照）。"},
     {Message::ReasonUtf16,
      "ファイルが UTF-16 で保存されているため、{product} は [{section}] セクションを読み取れません（下記参照）。"},
@@ -90,8 +87,9 @@ inline constexpr Catalogue JapaneseMessages{{
 
     {Message::FindingsHeading, "ファイルの確認が必要な点:"},
     {Message::FindUtf16,
-     "ファイルが UTF-16（Unicode）で保存されています。{product} が読めるのは ANSI（システムのコード ページ。"
-     "日本語版 Windows では Shift-JIS）のテキストだけなので、内容をまったく読み取れません。"
+     "ファイルが UTF-16（Unicode）で保存されています。{product} が読めるのは、ANSI（システムのコード ページ。"
+     "日本語版 Windows では Shift-JIS）か BOM なしの UTF-8 のテキストだけなので、このファイルは内容をまったく"
+     "読み取れません。"
      "文字コードを「ANSI」にして、保存し直してください。"},
     {Message::FindUtf8MarkBeforeHeader,
      "{line} 行目: ファイルの先頭に UTF-8 の BOM（バイト順マーク）があるため、{text}がセクションの見出しとして"

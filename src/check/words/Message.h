@@ -29,7 +29,6 @@ enum class Message : std::uint8_t {
   ValueFromFile,
   ValueDefault,
   ValueNotRead,
-  ValuesDisagree,
   ReasonNoContent,
   ReasonUtf16,
   ReasonHeaderNotTaken,

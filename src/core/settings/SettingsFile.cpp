@@ -2,135 +2,64 @@
 
 #include "ByteSearch.h"
 #include "SettingsInteger.h"
-#include "SettingsLines.h"
 
 namespace {
-
-bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
-
-// The first CR, LF or NUL. Header lines are short, and the search's setup
-// costs more than a look at their few bytes; a long line still gets the
-// search.
-const char* FindLineEndOrNul(const char* p, const char* end) {
-  for (int looked = 0; looked < 64 && p != end; ++looked, ++p) {
-    if (IsLineEnd(*p) || *p == '\0') return p;
-  }
-  return FindFirstOf(p, end, '\r', '\n', '\0');
-}
 
 // Whether a header that this "[" might begin could bear `name`: the first
 // byte after the "[" and its blanks is the first byte of the header's name,
 // or the "]" that closes an empty one. A quick no for almost every other
-// section's header, so that only the likely lines are read whole.
+// section's header, so that only the likely lines are read.
 bool MayBeNamed(const char* bracket, const char* end, std::string_view name) {
   const char* p = bracket + 1;
-  while (p != end && IsSettingsBlank(*p) && !IsLineEnd(*p) && *p != '\0') ++p;
+  while (p != end && IsSettingsBlank(*p) && !IsSettingsLineEnd(*p) && *p != '\0') ++p;
   if (p == end) return false;
   return name.empty() ? *p == ']' : UpperAscii(*p) == UpperAscii(name.front());
 }
 
-// The lines of the last section named `name`: from the end of its header line
-// to the start of the next header line, or to the end of the content.
+// The bytes after the last header named `name`, from the start of the line
+// below it; false when no header bears that name.
 //
 // Every header line starts, after blanks, with "[", so only the lines that a
-// "[" begins are looked at, and the search for "[" finds the first NUL, which
-// ends the content, in the same pass. A "[" that is not the first non-blank
-// of its line is passed over; for one that is, the line is read to its end
-// and is a header when, trimmed, it ends with a "]" of its own. Other
-// sections' headers matter only to end the section found last.
-bool FindLastSection(std::string_view bytes, std::string_view name, std::string_view& lines) {
+// "[" begins are read, and the search for "[" finds the first NUL, which ends
+// the content, in the same pass. A "[" that is not the first non-blank of its
+// line is passed over; a line that one begins is read by the grammar.
+bool FindLastSection(std::string_view bytes, std::string_view name, std::string_view& body) {
   const char* const begin = bytes.data();
-  const char* end = begin + bytes.size();
-  const char* linesBegin = nullptr;
-  const char* linesEnd = nullptr;
-  bool open = false;  // the section last found runs on to the next header
-
+  const char* const end = begin + bytes.size();
+  bool found = false;
   for (const char* p = begin;;) {
     const char* const bracket = FindFirstOf(p, end, '[', '\0', '[');
-    if (bracket == end) break;
-    if (*bracket == '\0') {
-      end = bracket;
-      break;
-    }
-    if (!open && !MayBeNamed(bracket, end, name)) {
-      p = bracket + 1;
-      continue;
-    }
-    const char* lineStart = bracket;
-    while (lineStart != begin && IsSettingsBlank(lineStart[-1]) && !IsLineEnd(lineStart[-1])) --lineStart;
-    if (lineStart != begin && !IsLineEnd(lineStart[-1])) {
-      p = bracket + 1;
-      continue;
-    }
+    if (bracket == end || *bracket == '\0') break;
+    p = bracket + 1;
+    if (!MayBeNamed(bracket, end, name)) continue;
+    const char* const lineStart = SettingsLineStartBefore(begin, bracket);
+    if (lineStart == nullptr) continue;
 
-    const char* const lineEnd = FindLineEndOrNul(bracket + 1, end);
-    const std::string_view trimmed =
-        TrimSettingsText(std::string_view(bracket, static_cast<std::size_t>(lineEnd - bracket)));
-    std::string_view headerName;
-    if (ReadSettingsHeader(trimmed, headerName)) {
-      if (open) linesEnd = lineStart;
-      open = SettingsNamesMatch(headerName, name);
-      if (open) linesBegin = lineEnd;
+    SettingsLineWalk walk(std::string_view(lineStart, static_cast<std::size_t>(end - lineStart)));
+    SettingsLine line;
+    walk.Next(line);
+    p = walk.Rest().data();
+    if (line.kind == SettingsLineKind::Header && SettingsNamesMatch(line.name, name)) {
+      body = walk.Rest();
+      found = true;
     }
-    if (lineEnd != end && *lineEnd == '\0') {
-      end = lineEnd;
-      break;
-    }
-    p = lineEnd;
   }
-  if (open) linesEnd = end;
-  if (linesBegin == nullptr) return false;
-  lines = std::string_view(linesBegin, static_cast<std::size_t>(linesEnd - linesBegin));
-  return true;
+  return found;
 }
 
 }  // namespace
 
-SettingsRange<SettingsFile::SectionIterator> SettingsFile::Sections() const {
-  return SettingsRange(SectionIterator(SettingsContent(bytes_)));
-}
-
-SettingsFile::SectionIterator& SettingsFile::SectionIterator::operator++() {
-  std::string_view line;
-  while (TakeSettingsLine(rest_, line)) {
-    std::string_view name;
-    if (ReadSettingsHeader(TrimSettingsText(line), name)) {
-      section_ = SettingsSection(name, rest_);
-      return *this;
-    }
-  }
-  done_ = true;
-  return *this;
-}
-
-SettingsSection::EntryIterator& SettingsSection::EntryIterator::operator++() {
-  std::string_view line;
-  while (!done_ && TakeSettingsLine(rest_, line)) {
-    const std::string_view trimmed = TrimSettingsText(line);
-    std::string_view headerName;
-    if (IsSettingsNothing(trimmed)) continue;
-    if (ReadSettingsHeader(trimmed, headerName)) break;
-    if (ReadSettingsEntry(trimmed, entry_.name, entry_.value)) return *this;
-  }
-  done_ = true;
-  return *this;
-}
-
 void SettingsFile::LookupTexts(std::string_view section, std::span<const std::string_view> keys,
                                std::span<std::string_view> values) const {
-  std::string_view rest;
-  if (!FindLastSection(bytes_, section, rest)) return;
+  std::string_view body;
+  if (!FindLastSection(bytes_, section, body)) return;
   const std::size_t count = keys.size() < values.size() ? keys.size() : values.size();
-  // No header stands among these lines: the section ends where the next
-  // header's line starts.
-  std::string_view line;
-  while (TakeSettingsLine(rest, line)) {
-    const std::string_view trimmed = TrimSettingsText(line);
-    std::string_view name;
-    std::string_view value;
-    if (IsSettingsNothing(trimmed) || !ReadSettingsEntry(trimmed, name, value)) continue;
+  SettingsLineWalk walk(body);
+  SettingsLine line;
+  while (walk.Next(line) && line.kind != SettingsLineKind::Header) {
+    if (line.kind != SettingsLineKind::Entry) continue;
     for (std::size_t i = 0; i < count; ++i) {
-      if (SettingsNamesMatch(name, keys[i])) values[i] = value;
+      if (SettingsNamesMatch(line.name, keys[i])) values[i] = line.value;
     }
   }
 }

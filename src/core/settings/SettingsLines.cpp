@@ -2,10 +2,19 @@
 
 #include "ByteSearch.h"
 
-std::string_view SettingsContent(std::string_view bytes) {
-  const char* const nul = FindFirstOf(bytes.data(), bytes.data() + bytes.size(), '\0', '\0', '\0');
-  return std::string_view(bytes.data(), static_cast<std::size_t>(nul - bytes.data()));
+namespace {
+
+// The first CR, LF or NUL. Most lines are short, and the search's setup
+// costs more than a look at their few bytes; a long line still gets the
+// search.
+const char* FindLineEndOrNul(const char* p, const char* end) {
+  for (int looked = 0; looked < 64 && p != end; ++looked, ++p) {
+    if (IsSettingsLineEnd(*p) || *p == '\0') return p;
+  }
+  return FindFirstOf(p, end, '\r', '\n', '\0');
 }
+
+}  // namespace
 
 std::string_view TrimSettingsText(std::string_view text) {
   while (!text.empty() && IsSettingsBlank(text.front())) text.remove_prefix(1);
@@ -13,36 +22,54 @@ std::string_view TrimSettingsText(std::string_view text) {
   return text;
 }
 
-bool TakeSettingsLine(std::string_view& rest, std::string_view& line) {
-  if (rest.empty()) return false;
-  const char* const begin = rest.data();
-  const char* const end = begin + rest.size();
-  const char* p = FindFirstOf(begin, end, '\r', '\n', '\n');
-  line = std::string_view(begin, static_cast<std::size_t>(p - begin));
-  if (p != end) {
+SettingsLine ReadSettingsLine(std::string_view line) {
+  SettingsLine read;
+  const std::string_view text = TrimSettingsText(line);
+  read.text = text;
+  if (text.empty() || text.front() == ';') return read;
+  // Not substr: it may throw, and nothing in the DLL may.
+  if (text.size() >= 2 && text.front() == '[' && text.back() == ']') {
+    read.kind = SettingsLineKind::Header;
+    read.name = TrimSettingsText(std::string_view(text.data() + 1, text.size() - 2));
+    return read;
+  }
+  const std::size_t equals = text.find('=');
+  if (equals == std::string_view::npos) {
+    read.kind = SettingsLineKind::Other;
+    return read;
+  }
+  read.kind = SettingsLineKind::Entry;
+  read.name = TrimSettingsText(std::string_view(text.data(), equals));
+  read.value = TrimSettingsText(std::string_view(text.data() + equals + 1, text.size() - equals - 1));
+  return read;
+}
+
+bool SettingsLineWalk::Next(SettingsLine& line) {
+  const char* const begin = rest_.data();
+  const char* const end = begin + rest_.size();
+  if (begin == end || *begin == '\0') {
+    rest_ = std::string_view(begin, 0);
+    return false;
+  }
+  const char* p = FindLineEndOrNul(begin, end);
+  line = ReadSettingsLine(std::string_view(begin, static_cast<std::size_t>(p - begin)));
+  line.number = ++number_;
+  lastLineEnded_ = p != end && IsSettingsLineEnd(*p);
+  if (lastLineEnded_) {
     // CR LF is one line end; LF CR is two, with an empty line between.
     const bool crlf = *p == '\r' && p + 1 != end && p[1] == '\n';
     p += crlf ? 2 : 1;
   }
-  rest.remove_prefix(static_cast<std::size_t>(p - begin));
+  rest_ = std::string_view(p, static_cast<std::size_t>(end - p));
   return true;
 }
 
-bool ReadSettingsHeader(std::string_view trimmed, std::string_view& name) {
-  if (trimmed.size() < 2 || trimmed.front() != '[' || trimmed.back() != ']') return false;
-  trimmed.remove_prefix(1);
-  trimmed.remove_suffix(1);
-  name = TrimSettingsText(trimmed);
-  return true;
-}
-
-bool ReadSettingsEntry(std::string_view trimmed, std::string_view& name, std::string_view& value) {
-  const std::size_t equals = trimmed.find('=');
-  if (equals == std::string_view::npos) return false;
-  // Not substr: it may throw, and nothing in the DLL may.
-  name = TrimSettingsText(std::string_view(trimmed.data(), equals));
-  value = TrimSettingsText(std::string_view(trimmed.data() + equals + 1, trimmed.size() - equals - 1));
-  return true;
+const char* SettingsLineStartBefore(const char* begin, const char* at) {
+  // A blank walked back over is never a NUL: the content ends at the first.
+  while (at != begin && IsSettingsBlank(at[-1]) && !IsSettingsLineEnd(at[-1])) --at;
+  // Right after a CR or LF a line starts. A CR found here is a lone one, a
+  // line end of its own: the byte after it is a blank or `at`, never an LF.
+  return at == begin || IsSettingsLineEnd(at[-1]) ? at : nullptr;
 }
 
 bool SettingsNamesMatch(std::string_view written, std::string_view asked) {

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 
 #include "SettingsLines.h"
 
@@ -41,10 +40,16 @@ std::size_t FormatOpenError(std::string_view fullPath, std::string_view systemTe
   if (!systemText.empty()) {
     writer.Append(systemText);
   } else {
-    std::array<char, 16> number{};
-    const auto converted = std::to_chars(number.data(), number.data() + number.size(), errorCode);
+    // Decimal digits by hand: std::to_chars would bring the code of every
+    // base into the DLL.
+    std::array<char, 10> digits{};
+    std::size_t first = digits.size();
+    do {
+      digits[--first] = static_cast<char>('0' + errorCode % 10);
+      errorCode /= 10;
+    } while (errorCode != 0);
     writer.Append("System error ");
-    writer.Append(std::string_view(number.data(), static_cast<std::size_t>(converted.ptr - number.data())));
+    writer.Append(std::string_view(digits.data() + first, digits.size() - first));
     writer.Append(".");
   }
   return systemTextOffset;

@@ -49,7 +49,8 @@ GuardFault:
 
 /* EXCEPTION_DISPOSITION handler(EXCEPTION_RECORD* record, void* frame,
  *                               CONTEXT* context, void* dispatcher), cdecl */
-        .def    _GuardFrameHandler; .scl 3; .type 32; .endef
+        .globl  _GuardFrameHandler
+        .def    _GuardFrameHandler; .scl 2; .type 32; .endef
 _GuardFrameHandler:
         movl    4(%esp), %eax
         testl   $GUARD_UNWINDING_FLAGS, GUARD_EXCEPTION_FLAGS(%eax)
@@ -89,3 +90,8 @@ GuardUnwound:
 GuardSearch:
         movl    $1, %eax                /* ExceptionContinueSearch */
         ret
+
+/* Fit for a SafeSEH link (feature bit 0): the one handler here is listed in
+   ../ExceptionHandlers.S, which only the DLL links. */
+        .globl  @feat.00
+        .set    @feat.00, 1

@@ -157,6 +157,10 @@ TEST(WarnAboutSchedule, WarnsOfSurprisingValuesOnly) {
       {1, 0, {W::WaitZero}},
       {1, 60'000, {W::WaitMinuteOrMore}},
       {1, -1, {W::WaitNegative}},
+      {1, 9, {}},
+      {1, 59'999, {}},
+      {1, 2147483647, {W::WaitMinuteOrMore}},
+      {0, -2147483647 - 1, {W::IntervalNotPositive, W::WaitNegative}},
   };
   for (const ScheduleCase& c : cases) {
     EXPECT_EQ(WarnAboutSchedule(c.interval, c.wait), c.warnings) << c.interval << " " << c.wait;

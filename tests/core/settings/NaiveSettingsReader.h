@@ -12,11 +12,14 @@ class NaiveSettingsReader {
   struct Section {
     std::string name;
     std::vector<std::pair<std::string, std::string>> entries;
+    bool operator==(const Section&) const = default;
   };
 
   explicit NaiveSettingsReader(std::string_view bytes) {
     Section* current = nullptr;
-    for (const std::string& line : Lines(bytes)) {
+    const std::vector<std::string> lines = Lines(bytes);
+    lineCount_ = lines.size();
+    for (const std::string& line : lines) {
       const std::string text = Trim(line);
       if (text.empty() || text[0] == ';') continue;
       if (text[0] == '[' && text.back() == ']' && text.size() >= 2) {
@@ -30,6 +33,7 @@ class NaiveSettingsReader {
   }
 
   const std::vector<Section>& Sections() const { return sections_; }
+  std::size_t LineCount() const { return lineCount_; }
 
   std::string LookupText(std::string_view section, std::string_view key, std::string_view fallback) const {
     const std::string sectionAsked = Upper(std::string(section));
@@ -80,4 +84,5 @@ class NaiveSettingsReader {
   }
 
   std::vector<Section> sections_;
+  std::size_t lineCount_ = 0;
 };

@@ -35,12 +35,19 @@ std::string Quoted(std::string_view text) {
   return quoted + "\"";
 }
 
+// Each section as its header starts it, with the entries below it; lines
+// before the first header belong to none.
 std::string Print(const SettingsFile& file) {
   std::string printed;
-  for (const SettingsSection& section : file.Sections()) {
-    printed += "section " + Quoted(section.Name()) + "\n";
-    for (const SettingsEntry& entry : section.Entries()) {
-      printed += "  " + Quoted(entry.name) + " = " + Quoted(entry.value) + "\n";
+  bool inSection = false;
+  SettingsLineWalk lines = file.Lines();
+  SettingsLine line;
+  while (lines.Next(line)) {
+    if (line.kind == SettingsLineKind::Header) {
+      printed += "section " + Quoted(line.name) + "\n";
+      inSection = true;
+    } else if (line.kind == SettingsLineKind::Entry && inSection) {
+      printed += "  " + Quoted(line.name) + " = " + Quoted(line.value) + "\n";
     }
   }
   for (const IntegerSetting& setting : PluginSettings) {

@@ -13,7 +13,10 @@
 
 namespace {
 
-bool IsEmpty(const SettingsFile& file) { return file.Sections().begin() == SettingsEnd(); }
+bool IsEmpty(const SettingsFile& file) {
+  SettingsLine line;
+  return !file.Lines().Next(line);
+}
 
 // A fresh folder per test, removed afterwards.
 class SettingsLoadFromDisk : public testing::Test {
