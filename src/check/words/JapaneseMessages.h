@@ -137,12 +137,12 @@ inline constexpr Catalogue JapaneseMessages{{
     {Message::AdviceCloseOtherProgram, "そのプログラムを閉じてから、{host} を再起動してください。"},
 
     {Message::FixHeading, "{check} は、ファイルの次の点を修正できます:"},
-    {Message::FixSaveAsAnsi, "ファイル全体: UTF-16 から ANSI（システムの文字コード）に変えて保存し直します。"},
+    {Message::FixSaveAsAnsi, "ファイル全体: UTF-16 から ANSI（システムのコード ページ）に変えて、保存し直します。"},
     {Message::FixRemoveMark, "{line} 行目: {text}の前にある UTF-8 の BOM（バイト順マーク）を取り除きます。"},
     {Message::FixRenameKey, "{line} 行目: {text}を {key} に直します。"},
     {Message::FixReduceValue, "{line} 行目: 値{text}を {value} に直します。"},
     {Message::FixBlockedCharacter,
-     "{line} 行目に、システムの文字コード（ANSI）で表せない文字があるため、{check} はこのファイルを ANSI で"
+     "{line} 行目に、ANSI（システムのコード ページ）で表せない文字があるため、{check} はこのファイルを ANSI で"
      "保存し直せません。その文字を置き換えてから、文字コードを「ANSI」にして保存し直してください。"},
     {Message::FixBlockedMalformed,
      "ファイルのバイト数が奇数で、UTF-16 として正しくないため、{check} はこのファイルを ANSI で保存し直せません。"},
