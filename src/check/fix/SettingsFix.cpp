@@ -72,6 +72,12 @@ class Planner {
       plan_.blockedLine = resave.badLine;
       return false;
     }
+    // ANSI text that starts like a UTF-16 mark ("\xFF\xFE" is "ÿþ" in many
+    // code pages) would be taken for UTF-16 once more: no certain result.
+    if (Finds(DiagnoseSettings(resave.bytes), FindingKind::Utf16)) {
+      plan_.blocked = FixBlock::Utf16Malformed;
+      return false;
+    }
     plan_.changes.push_back({FixRule::SaveAsAnsi, 0, nullptr, {}, {}});
     plan_.bytes = resave.bytes;
     return true;

@@ -38,7 +38,7 @@ struct FixChange {
 enum class FixBlock {
   None,
   Utf16CharacterNotInCodePage,  // on `blockedLine`
-  Utf16Malformed,               // an odd number of bytes
+  Utf16Malformed,               // no UTF-16 text, or its ANSI form would look like UTF-16 again
 };
 
 struct SettingsFixPlan {

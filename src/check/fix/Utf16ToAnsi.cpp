@@ -38,6 +38,10 @@ AnsiResave ResaveUtf16AsAnsi(std::string_view bytes, AnsiEncoder encode) {
   }
   const std::u16string units = CodeUnits(bytes);
   const std::u16string_view text = units;
+  if (text.find(u'\0') != std::u16string_view::npos) {
+    result.malformed = true;
+    return result;
+  }
   // Line by line, so that the report can name the line a character stands on;
   // the line ends are ASCII and pass as they are.
   std::size_t line = 1;

@@ -15,7 +15,7 @@ struct AnsiResave {
   bool done = false;
   std::string bytes;          // done: the text in the ANSI code page, line ends as they were
   std::size_t badLine = 0;    // not done: the 1-based line holding a character the code page lacks
-  bool malformed = false;     // not done: an odd number of bytes, which no UTF-16 text has
+  bool malformed = false;     // not done: an odd number of bytes, or a NUL character: no UTF-16 text
 };
 
 // `bytes`: a file that the diagnosis found to be UTF-16. A byte-order mark

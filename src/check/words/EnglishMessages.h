@@ -130,7 +130,8 @@ inline constexpr Catalogue EnglishMessages{{
      "{check} cannot save this file as ANSI text: line {line} holds a character that the system's code page "
      "lacks. Replace that character, then save the file again with the encoding \"ANSI\"."},
     {Message::FixBlockedMalformed,
-     "{check} cannot save this file as ANSI text: its length is an odd number of bytes, which no UTF-16 file has."},
+     "{check} cannot save this file as ANSI text: its bytes are no proper UTF-16 text (an odd number of bytes, or "
+     "NUL characters)."},
     {Message::FixHowTo,
      "To make these corrections, run {check} --fix, or double-click {check} and answer Yes. The original is kept "
      "beside the file."},

@@ -145,7 +145,8 @@ inline constexpr Catalogue JapaneseMessages{{
      "{line} 行目に、ANSI（システムのコード ページ）で表せない文字があるため、{check} はこのファイルを ANSI で"
      "保存し直せません。その文字を置き換えてから、文字コードを「ANSI」にして保存し直してください。"},
     {Message::FixBlockedMalformed,
-     "ファイルのバイト数が奇数で、UTF-16 として正しくないため、{check} はこのファイルを ANSI で保存し直せません。"},
+     "ファイルの内容が正しい UTF-16 のテキストではない（バイト数が奇数か、NUL 文字を含む）ため、{check} は"
+     "このファイルを ANSI で保存し直せません。"},
     {Message::FixHowTo,
      "この修正を行うには、{check} --fix を実行するか、{check} をダブルクリックして「はい」を選んでください。"
      "元のファイルは同じフォルダーに残します。"},

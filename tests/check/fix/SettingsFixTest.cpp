@@ -86,6 +86,7 @@ TEST(ResaveUtf16AsAnsi, NamesTheLineOfACharacterTheCodePageLacks) {
   EXPECT_FALSE(resave.done);
   EXPECT_EQ(resave.badLine, 2u);
   EXPECT_TRUE(ResaveUtf16AsAnsi("\xFF\xFE[\0E"sv, TableEncoder).malformed);
+  EXPECT_TRUE(ResaveUtf16AsAnsi("\x02\0\0\0\0\0\0\0"sv, TableEncoder).malformed);  // NUL characters
 }
 
 struct FileCase {
