@@ -9,6 +9,7 @@
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "BackupName.h"
 #include "FixRules.h"
@@ -147,28 +148,21 @@ const FileCase Files[] = {
 INSTANTIATE_TEST_SUITE_P(Files, SettingsFixOfFile, testing::ValuesIn(Files),
                          [](const testing::TestParamInfo<FileCase>& info) { return info.param.name; });
 
-TEST(PlanSettingsFix, ListsEachChangeWithItsLine) {
+TEST(PlanSettingsFix, ListsEachChangeWithItsLineAndTexts) {
   const SettingsFixPlan plan =
       PlanSettingsFix("\xEF\xBB\xBF[Env]\r\nIntervalMinute=15 min\r\nConnectWaitMilliSecond=1,500\r\n", TableEncoder);
-  ASSERT_EQ(plan.changes.size(), 4u);
-  EXPECT_EQ(plan.changes[0].rule, FixRule::RemoveUtf8Mark);
-  EXPECT_EQ(plan.changes[0].line, 1u);
-  EXPECT_EQ(plan.changes[0].after, "[Env]");
-  EXPECT_EQ(plan.changes[1].rule, FixRule::RenameKey);
-  EXPECT_EQ(plan.changes[1].line, 2u);
-  EXPECT_EQ(plan.changes[1].before, "IntervalMinute");
-  EXPECT_EQ(plan.changes[2].rule, FixRule::ReduceToDigits);
-  EXPECT_EQ(plan.changes[2].before, "15 min");
-  EXPECT_EQ(plan.changes[2].after, "15");
-  EXPECT_EQ(plan.changes[3].line, 3u);
-  EXPECT_EQ(plan.changes[3].setting, &PluginSettings[1]);
-}
-
-TEST(PlanSettingsFix, LeavesAUtf16FileWithACharacterTheCodePageLacks) {
-  const SettingsFixPlan plan = PlanSettingsFix(Utf16(u"[Env]\r\nInterbalMinute=3 ; caf\u00E9\r\n"), TableEncoder);
-  EXPECT_FALSE(plan.ChangesAnything());
-  EXPECT_EQ(plan.blocked, FixBlock::Utf16CharacterNotInCodePage);
-  EXPECT_EQ(plan.blockedLine, 2u);
+  std::vector<std::string> listed;
+  for (const FixChange& c : plan.changes) {
+    listed.push_back(std::to_string(static_cast<int>(c.rule)) + " " + std::to_string(c.line) + " " +
+                     (c.setting != nullptr ? std::string(c.setting->key) : "-") + " " + c.before + " > " + c.after);
+  }
+  EXPECT_EQ(listed, (std::vector<std::string>{"1 1 - \xEF\xBB\xBF[Env] > [Env]",
+                                              "2 2 InterbalMinute IntervalMinute > InterbalMinute",
+                                              "3 2 InterbalMinute 15 min > 15",
+                                              "3 3 ConnectWaitMilliSecond 1,500 > 1500"}));
+  const SettingsFixPlan blocked = PlanSettingsFix(Utf16(u"[Env]\r\nInterbalMinute=3 ; caf\u00E9\r\n"), TableEncoder);
+  EXPECT_EQ(blocked.blocked, FixBlock::Utf16CharacterNotInCodePage);
+  EXPECT_EQ(blocked.blockedLine, 2u);
 }
 
 }  // namespace
