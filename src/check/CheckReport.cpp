@@ -285,6 +285,9 @@ std::string CommandLineErrorText(CommandLineError error, std::string_view option
     case CommandLineError::OneFileOnly:
       text = words.Say<Message::ErrorOneFileOnly>();
       break;
+    case CommandLineError::DryRunWithoutFix:
+      text = words.Say<Message::ErrorDryRunWithoutFix>();
+      break;
   }
   return text + "\n\n" + CheckUsage(language);
 }

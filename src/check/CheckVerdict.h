@@ -22,8 +22,10 @@ bool NeedsAttention(const CheckFacts& facts);
 
 // The program's exit status: 0 when both values come from the file as
 // written and nothing else needs attention, 1 otherwise, 2 for a wrong
-// command line (which reaches no facts).
+// command line (which reaches no facts), 3 when a corrected file could not
+// be written (the original stays as it was).
 inline constexpr int WrongCommandLineStatus = 2;
+inline constexpr int NotWrittenStatus = 3;
 int ExitStatus(const CheckFacts& facts);
 
 enum class Advice {

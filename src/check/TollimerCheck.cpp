@@ -1,23 +1,33 @@
 // TollimerCheck: shows what Tollimer.dll will read from its settings file,
-// and why, in a message box, or on standard output with --print.
-// Exit status: 0 when both values come from the file as written, 1 when
-// something needs the user's attention, 2 for a wrong command line.
+// and why, in a message box, or on standard output with --print; where a
+// fault has one certain correction, it offers to make it (Yes / No in the
+// message box, --fix on the command line, --fix --dry-run to only show it).
+// Exit status: CheckVerdict.h.
 #include <windows.h>
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "CheckReport.h"
 #include "ProductIdentity.h"
+#include "FixReport.h"
 #include "SettingsCheck.h"
+#include "SettingsFix.h"
+#include "SettingsRewrite.h"
 #include "WindowsText.h"
 
 namespace {
 
+// A message box lists this many changes and counts the rest.
+constexpr std::size_t MostChangesInABox = 8;
+
 struct CheckOptions {
   bool print = false;
   bool help = false;
+  bool fix = false;
+  bool dryRun = false;
   ReportLanguage language = ReportLanguage::English;
   std::string path;  // empty: Tollimer.dll beside this program
   std::optional<CommandLineError> error;
@@ -36,6 +46,10 @@ CheckOptions ParseOptions(int argc, char** argv) {
     const std::string_view argument = argv[i];
     if (argument == "--print") {
       options.print = true;
+    } else if (argument == "--fix") {
+      options.fix = true;
+    } else if (argument == "--dry-run") {
+      options.dryRun = true;
     } else if (argument == "--help" || argument == "-h" || argument == "/?") {
       options.help = true;
     } else if (argument == "--lang" || argument.starts_with("--lang=")) {
@@ -55,6 +69,7 @@ CheckOptions ParseOptions(int argc, char** argv) {
       options.error = CommandLineError::OneFileOnly;
     }
   }
+  if (!options.error && options.dryRun && !options.fix) options.error = CommandLineError::DryRunWithoutFix;
   return options;
 }
 
@@ -81,19 +96,29 @@ void Print(std::string_view utf8) {
   }
 }
 
-// The title names the product and, once there is one, the checked file
-// (its name; the report gives the full path).
+// A message box's title names the product and, once there is one, the
+// checked file (its name; the report gives the full path).
+std::wstring BoxTitle(const CheckOptions& options, std::string_view settingsPath) {
+  std::string title = CheckTitle(options.language);
+  if (!settingsPath.empty()) {
+    title += " - " + CodePageToUtf8(settingsPath.substr(settingsPath.find_last_of("\\/") + 1), CP_ACP);
+  }
+  return Utf8ToWide(title);
+}
+
 void Show(const CheckOptions& options, const std::string& text, bool warning, std::string_view settingsPath = {}) {
   if (options.print) {
     Print(CheckTitle(options.language) + "\n\n" + text);
     return;
   }
-  std::string title = CheckTitle(options.language);
-  if (!settingsPath.empty()) {
-    title += " - " + CodePageToUtf8(settingsPath.substr(settingsPath.find_last_of("\\/") + 1), CP_ACP);
-  }
-  MessageBoxW(nullptr, Utf8ToWide(text).c_str(), Utf8ToWide(title).c_str(),
+  MessageBoxW(nullptr, Utf8ToWide(text).c_str(), BoxTitle(options, settingsPath).c_str(),
               MB_OK | MB_SETFOREGROUND | (warning ? MB_ICONWARNING : MB_ICONINFORMATION));
+}
+
+// The message box's question, answered Yes.
+bool Ask(const CheckOptions& options, const std::string& text, std::string_view settingsPath) {
+  return MessageBoxW(nullptr, Utf8ToWide(text).c_str(), BoxTitle(options, settingsPath).c_str(),
+                     MB_YESNO | MB_DEFBUTTON1 | MB_SETFOREGROUND | MB_ICONQUESTION) == IDYES;
 }
 
 // The settings file of the Tollimer.dll beside this program.
@@ -118,8 +143,44 @@ int main(int argc, char** argv) {
     Show(options, CheckUsage(options.language), false);
     return 0;
   }
-  const std::string settingsPath = options.path.empty() ? DefaultSettingsPath() : SettingsPathFor(options.path);
-  const SettingsCheck check = CheckSettingsFile(settingsPath);
-  Show(options, WriteCheckReport(check.facts, options.language), NeedsAttention(check.facts), settingsPath);
-  return ExitStatus(check.facts);
+  const std::string path = options.path.empty() ? DefaultSettingsPath() : SettingsPathFor(options.path);
+  // Stamped before the reading, so that any later change shows before writing.
+  const FileStamp stamp = StampOf(path);
+  const SettingsCheck check = CheckSettingsFile(path);
+  const CheckFacts& facts = check.facts;
+  const SettingsFixPlan plan = PlanSettingsFix(check.load.Bytes(), EncodeInSystemCodePage);
+  const bool asking = !options.print && !options.fix;
+  std::string text = WriteCheckReport(facts, options.language);
+  const std::string planText = WriteFixPlan(plan, facts, options.language, asking ? MostChangesInABox : SIZE_MAX);
+  if (!planText.empty()) text += "\n" + planText;
+
+  const bool canFix = plan.ChangesAnything() && facts.outcome == SettingsLoadOutcome::Read;
+  if (!canFix || (options.fix && options.dryRun) || (options.print && !options.fix)) {
+    if (canFix) {
+      const FixNote note = options.dryRun ? FixNote::DryRun : FixNote::HowTo;
+      text += "\n" + FixNoteText(note, facts, options.language) + "\n";
+    }
+    Show(options, text, NeedsAttention(facts), path);
+    return ExitStatus(facts);
+  }
+  if (asking && !Ask(options, text + "\n" + FixNoteText(FixNote::Question, facts, options.language), path)) {
+    return ExitStatus(facts);
+  }
+
+  const RewriteOutcome outcome = RewriteSettingsFile(path, stamp, check.load.Bytes(), plan.bytes);
+  // The report before the correction stays on standard output; a message box
+  // shows the outcome alone, after the one that asked.
+  std::string result = asking ? std::string() : text + "\n";
+  result += WriteRewriteOutcome(outcome, facts, options.language) + "\n";
+  if (outcome.failure != RewriteFailure::None) {
+    Show(options, result, true, path);
+    return NotWrittenStatus;
+  }
+  // Read again with the plug-in's own reading: the values it will now use.
+  const SettingsCheck after = CheckSettingsFile(path);
+  result += "\n" + FixNoteText(FixNote::FileNow, after.facts, options.language) + "\n\n";
+  result += WriteCheckReport(after.facts, options.language);
+  result += "\n" + FixNoteText(FixNote::Restart, after.facts, options.language) + "\n";
+  Show(options, result, NeedsAttention(after.facts), path);
+  return ExitStatus(after.facts);
 }

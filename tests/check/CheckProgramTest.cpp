@@ -122,7 +122,7 @@ TEST_F(CheckProgram, WrongCommandLine_InJapaneseBeforeTheJapaneseUsage) {
 }
 
 TEST_F(CheckProgram, WrongCommandLine_ExitsTwo) {
-  for (const char* arguments : {"--print --bogus", "--print --lang de", "--print a.ini b.ini"}) {
+  for (const char* arguments : {"--print --bogus", "--print --lang de", "--print a.ini b.ini", "--print --dry-run"}) {
     const ProgramRun run = RunCheck(arguments);
     EXPECT_EQ(run.exitCode, 2u) << arguments << "\n" << run.output;
     EXPECT_TRUE(Says(run, "--lang ja|en")) << run.output;  // the usage follows

@@ -90,13 +90,13 @@ has() { grep -qF -- "$2" "$1" || fail "$1: no \"$2\""; }
 for phrase in "バージョン $version（$year 年 $((10#$month)) 月 $((10#$day)) 日公開）" "Becky!" "動作環境" "インストール" \
               "アンインストール" "InterbalMinute=10" "ConnectWaitMilliSecond=1000" "TollimerCheck.exe" "60000" \
               "誤記ではありません" "BOM なしの UTF-8" "16 進数" "ブロックの解除" "SmartScreen" "管理者の権限" \
-              "免責" "MIT" "CHANGELOG.txt" "Becky! の開発元"; do
+              "免責" "MIT" "CHANGELOG.txt" "Becky! の開発元" "--fix" "Tollimer.ini.bak"; do
   has ReadMe-ja.txt.utf8 "$phrase"
 done
 for phrase in "Version $version, released $date" "Becky!" "Requirements" "Install" "Uninstall" "InterbalMinute=10" \
               "ConnectWaitMilliSecond=1000" "plug-ins folder" "TollimerCheck.exe" "60000" "UTF-8 without" \
               "hexadecimal" "Unblock" "SmartScreen" "administrator" "no warranty" "MIT" "CHANGELOG.txt" \
-              "maker of Becky!"; do
+              "maker of Becky!" "--fix" "Tollimer.ini.bak"; do
   has "$files/ReadMe-en.txt" "$phrase"
 done
 grep -q '@TOLLIMER_' ReadMe-ja.txt.utf8 "$files/ReadMe-en.txt" && fail "a read-me keeps a @TOLLIMER_...@ placeholder"

@@ -121,9 +121,48 @@ inline constexpr Catalogue EnglishMessages{{
      "content of the sample {ini} from the package, change the values, then start {host} again."},
     {Message::AdviceCloseOtherProgram, "Close that program, then start {host} again."},
 
+    {Message::FixHeading, "{check} can correct this in the file:"},
+    {Message::FixSaveAsAnsi, "The whole file: saved again as ANSI text (the system's code page) instead of UTF-16."},
+    {Message::FixRemoveMark, "Line {line}: the UTF-8 byte-order mark (BOM) before {text} is removed."},
+    {Message::FixRenameKey, "Line {line}: {text} becomes {key}."},
+    {Message::FixReduceValue, "Line {line}: the value {text} becomes {value}."},
+    {Message::FixBlockedCharacter,
+     "{check} cannot save this file as ANSI text: line {line} holds a character that the system's code page "
+     "lacks. Replace that character, then save the file again with the encoding \"ANSI\"."},
+    {Message::FixBlockedMalformed,
+     "{check} cannot save this file as ANSI text: its bytes are no proper UTF-16 text (an odd number of bytes, or "
+     "NUL characters)."},
+    {Message::FixHowTo,
+     "To make these corrections, run {check} --fix, or double-click {check} and answer Yes. The original is kept "
+     "beside the file."},
+    {Message::FixQuestion, "Correct the file now? The original is kept beside it as a backup."},
+    {Message::FixDryRun, "Nothing was written (--dry-run)."},
+    {Message::FixWritten, "The file is corrected. The original is kept as {path}."},
+    {Message::FixFileNow, "The corrected file, read again as {product} reads it:"},
+    {Message::FixRestart,
+     "{product} reads the corrected file at the next start of {host}; restart {host} to have it read now."},
+    {Message::FixNotWritten, "The file was not corrected and is as it was: {reason}"},
+    {Message::RewriteReadOnly,
+     "it is read-only. Clear \"Read-only\" in the file's properties, then run {check} again."},
+    {Message::RewriteCannotReread, "it could not be read again: {error_text} (error {error_code})"},
+    {Message::RewriteChanged,
+     "it changed after {check} had read it (an editor or another program saved it). Run {check} again."},
+    {Message::RewriteNoBackupName,
+     "every name for a backup beside it is taken. Delete old backups ({ini}.bak and the numbered ones), then run "
+     "{check} again."},
+    {Message::RewriteCannotCreateTemp,
+     "no new file can be made in its folder: {error_text} (error {error_code}). Your user may not be allowed to "
+     "write there."},
+    {Message::RewriteCannotWriteTemp,
+     "the corrected content could not be written: {error_text} (error {error_code}). The disk may be full."},
+    {Message::RewriteCannotReplace,
+     "the file could not be replaced: {error_text} (error {error_code}). Another program may hold it open: close "
+     "it, then run {check} again."},
+
     {Message::ErrorUnknownOption, "{check}: unknown option {option}"},
     {Message::ErrorLanguage, "{check}: --lang takes ja or en"},
     {Message::ErrorOneFileOnly, "{check}: only one file can be checked at a time"},
+    {Message::ErrorDryRunWithoutFix, "{check}: --dry-run goes with --fix"},
     {Message::Usage,
      "Usage: {check} [options] [file]\n"
      "Shows what {dll} will read from its settings file, and why.\n"
@@ -135,11 +174,20 @@ inline constexpr Catalogue EnglishMessages{{
      "    write the report to standard output instead of a window\n"
      "--lang ja|en\n"
      "    the language of the report (default: the user's language)\n"
+     "--fix\n"
+     "    make the corrections that are certain, without asking; the original\n"
+     "    is kept beside the file ({ini}.bak, or a numbered name)\n"
+     "--dry-run\n"
+     "    with --fix: only show what would change\n"
      "--help\n"
      "    this text\n"
      "\n"
+     "Double-clicked, {check} shows its report and, when it can correct\n"
+     "the file, asks whether to.\n"
+     "\n"
      "Exit status:\n"
-     "    0  both values come from the file as written\n"
+     "    0  both values come from the file as written (after the corrections)\n"
      "    1  something needs attention\n"
-     "    2  a wrong command line\n"},
+     "    2  a wrong command line\n"
+     "    3  the corrected file could not be written; the original is as it was\n"},
 }};

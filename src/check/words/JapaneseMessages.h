@@ -136,9 +136,51 @@ inline constexpr Catalogue JapaneseMessages{{
      "同じ内容で、{dll} と同じフォルダーに {ini} を作り、値を書き換えてから、{host} を再起動してください。"},
     {Message::AdviceCloseOtherProgram, "そのプログラムを閉じてから、{host} を再起動してください。"},
 
+    {Message::FixHeading, "{check} は、ファイルの次の点を修正できます:"},
+    {Message::FixSaveAsAnsi, "ファイル全体: UTF-16 から ANSI（システムのコード ページ）に変えて、保存し直します。"},
+    {Message::FixRemoveMark, "{line} 行目: {text}の前にある UTF-8 の BOM（バイト順マーク）を取り除きます。"},
+    {Message::FixRenameKey, "{line} 行目: {text}を {key} に直します。"},
+    {Message::FixReduceValue, "{line} 行目: 値{text}を {value} に直します。"},
+    {Message::FixBlockedCharacter,
+     "{line} 行目に、ANSI（システムのコード ページ）で表せない文字があるため、{check} はこのファイルを ANSI で"
+     "保存し直せません。その文字を置き換えてから、文字コードを「ANSI」にして保存し直してください。"},
+    {Message::FixBlockedMalformed,
+     "ファイルの内容が正しい UTF-16 のテキストではない（バイト数が奇数か、NUL 文字を含む）ため、{check} は"
+     "このファイルを ANSI で保存し直せません。"},
+    {Message::FixHowTo,
+     "この修正を行うには、{check} --fix を実行するか、{check} をダブルクリックして「はい」を選んでください。"
+     "元のファイルは同じフォルダーに残します。"},
+    {Message::FixQuestion, "今すぐファイルを修正しますか。元のファイルは、バックアップとして同じフォルダーに残します。"},
+    {Message::FixDryRun, "--dry-run のため、何も書き込んでいません。"},
+    {Message::FixWritten, "ファイルを修正しました。元のファイルは {path} として残してあります。"},
+    {Message::FixFileNow, "修正したファイルを、{product} と同じ方法で読み直した結果:"},
+    {Message::FixRestart,
+     "{product} は、次に {host} を起動したときに、修正したファイルを読み込みます。すぐに反映させるには、{host} "
+     "を再起動してください。"},
+    {Message::FixNotWritten, "ファイルは修正しておらず、元のままです。{reason}"},
+    {Message::RewriteReadOnly,
+     "ファイルが読み取り専用になっています。ファイルのプロパティで「読み取り専用」をオフにしてから、もう一度 "
+     "{check} を実行してください。"},
+    {Message::RewriteCannotReread, "ファイルを読み直せませんでした: {error_text}（エラー {error_code}）"},
+    {Message::RewriteChanged,
+     "{check} が読み込んだ後に、ファイルが変更されました（エディターや別のプログラムが保存した可能性があります）。"
+     "もう一度 {check} を実行してください。"},
+    {Message::RewriteNoBackupName,
+     "バックアップに使える名前が残っていません。古いバックアップ（{ini}.bak と番号付きのもの）を削除してから、"
+     "もう一度 {check} を実行してください。"},
+    {Message::RewriteCannotCreateTemp,
+     "同じフォルダーに新しいファイルを作れませんでした: {error_text}（エラー {error_code}）。"
+     "このフォルダーへの書き込みが、ユーザーに許可されていない可能性があります。"},
+    {Message::RewriteCannotWriteTemp,
+     "修正した内容を書き込めませんでした: {error_text}（エラー {error_code}）。ディスクがいっぱいの可能性があります。"},
+    {Message::RewriteCannotReplace,
+     "ファイルを置き換えられませんでした: {error_text}（エラー {error_code}）。別のプログラムがファイルを開いている"
+     "可能性があります。そのプログラムを閉じてから、もう一度 {check} を実行してください。"},
+
     {Message::ErrorUnknownOption, "{check}: {option} というオプションはありません。"},
     {Message::ErrorLanguage, "{check}: --lang には ja か en を指定してください。"},
     {Message::ErrorOneFileOnly, "{check}: 一度に調べられるファイルは 1 つだけです。"},
+    {Message::ErrorDryRunWithoutFix, "{check}: --dry-run は --fix と一緒に指定してください。"},
     {Message::Usage,
      "使い方: {check} [オプション] [ファイル]\n"
      "{dll} が設定ファイルから何を読み取るかを、その理由とともに表示します。\n"
@@ -150,11 +192,20 @@ inline constexpr Catalogue JapaneseMessages{{
      "    結果をウィンドウではなく、標準出力に書き出します。\n"
      "--lang ja|en\n"
      "    表示する言語（省略時: ユーザーの表示言語）\n"
+     "--fix\n"
+     "    確実に直せる点を、確認せずに修正します。元のファイルは、\n"
+     "    同じフォルダーに残します（{ini}.bak、または番号付きの名前）。\n"
+     "--dry-run\n"
+     "    --fix と一緒に指定すると、変更する点を表示するだけにします。\n"
      "--help\n"
      "    この説明を表示します。\n"
      "\n"
+     "ダブルクリックで起動すると、結果を表示し、修正できる点があれば、\n"
+     "修正するかどうかを確認します。\n"
+     "\n"
      "終了コード:\n"
-     "    0  どちらの値もファイルに書かれたとおり\n"
+     "    0  どちらの値もファイルに書かれたとおり（修正後を含む）\n"
      "    1  確認が必要な点がある\n"
-     "    2  コマンドラインの誤り\n"},
+     "    2  コマンドラインの誤り\n"
+     "    3  修正したファイルを書き込めなかった（元のファイルはそのまま）\n"},
 }};

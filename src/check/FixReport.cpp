@@ -1,0 +1,114 @@
+#include "FixReport.h"
+
+#include <algorithm>
+
+namespace {
+
+class FixWords {
+ public:
+  FixWords(const CheckFacts& facts, ReportLanguage language) : facts_(facts), words_(language, facts.dllFileName) {}
+
+  std::string Quote(std::string_view bytes) const {
+    return words_.Say<Message::Quoted>(Text{facts_.decode != nullptr ? facts_.decode(bytes) : std::string(bytes)});
+  }
+
+  std::string Change(const FixChange& change) const {
+    const Line line{change.line};
+    switch (change.rule) {
+      case FixRule::SaveAsAnsi:
+        return words_.Say<Message::FixSaveAsAnsi>();
+      case FixRule::RemoveUtf8Mark:
+        return words_.Say<Message::FixRemoveMark>(line, Text{Quote(TrimmedLine(change.after))});
+      case FixRule::RenameKey:
+        return words_.Say<Message::FixRenameKey>(line, Text{Quote(change.before)}, Key{change.after});
+      case FixRule::ReduceToDigits:
+        return words_.Say<Message::FixReduceValue>(line, Text{Quote(change.before)}, Value{change.after});
+    }
+    return {};
+  }
+
+  const Words& Say() const { return words_; }
+
+ private:
+  static std::string_view TrimmedLine(std::string_view line) {
+    while (!line.empty() && static_cast<unsigned char>(line.front()) <= 32) line.remove_prefix(1);
+    while (!line.empty() && static_cast<unsigned char>(line.back()) <= 32) line.remove_suffix(1);
+    return line;
+  }
+
+  const CheckFacts& facts_;
+  Words words_;
+};
+
+}  // namespace
+
+std::string WriteFixPlan(const SettingsFixPlan& plan, const CheckFacts& facts, ReportLanguage language,
+                         std::size_t mostChanges) {
+  const FixWords words(facts, language);
+  switch (plan.blocked) {
+    case FixBlock::Utf16CharacterNotInCodePage:
+      return words.Say().Say<Message::FixBlockedCharacter>(Line{plan.blockedLine}) + "\n";
+    case FixBlock::Utf16Malformed:
+      return words.Say().Say<Message::FixBlockedMalformed>() + "\n";
+    case FixBlock::None:
+      break;
+  }
+  if (!plan.ChangesAnything()) return {};
+  std::string text = words.Say().Say<Message::FixHeading>() + "\n";
+  const std::size_t shown = std::min(plan.changes.size(), mostChanges);
+  for (std::size_t i = 0; i < shown; ++i) text += "  " + words.Change(plan.changes[i]) + "\n";
+  if (shown < plan.changes.size()) {
+    text += "  " + words.Say().Say<Message::FindMore>(Count{plan.changes.size() - shown}) + "\n";
+  }
+  return text;
+}
+
+std::string FixNoteText(FixNote note, const CheckFacts& facts, ReportLanguage language) {
+  const Words words(language, facts.dllFileName);
+  switch (note) {
+    case FixNote::HowTo:
+      return words.Say<Message::FixHowTo>();
+    case FixNote::Question:
+      return words.Say<Message::FixQuestion>();
+    case FixNote::DryRun:
+      return words.Say<Message::FixDryRun>();
+    case FixNote::FileNow:
+      return words.Say<Message::FixFileNow>();
+    case FixNote::Restart:
+      return words.Say<Message::FixRestart>();
+  }
+  return {};
+}
+
+std::string WriteRewriteOutcome(const RewriteOutcome& outcome, const CheckFacts& facts, ReportLanguage language) {
+  const Words words(language, facts.dllFileName);
+  const ErrorText errorText{outcome.errorText};
+  const ErrorCode errorCode{outcome.error};
+  std::string reason;
+  switch (outcome.failure) {
+    case RewriteFailure::None:
+      return words.Say<Message::FixWritten>(Path{outcome.backupPath});
+    case RewriteFailure::ReadOnly:
+      reason = words.Say<Message::RewriteReadOnly>();
+      break;
+    case RewriteFailure::CannotReread:
+      reason = words.Say<Message::RewriteCannotReread>(errorText, errorCode);
+      break;
+    case RewriteFailure::ChangedSinceCheck:
+      reason = words.Say<Message::RewriteChanged>();
+      break;
+    case RewriteFailure::NoBackupName:
+      reason = words.Say<Message::RewriteNoBackupName>();
+      break;
+    case RewriteFailure::CannotCreateTemp:
+      reason = words.Say<Message::RewriteCannotCreateTemp>(errorText, errorCode);
+      break;
+    case RewriteFailure::CannotWriteTemp:
+      reason = words.Say<Message::RewriteCannotWriteTemp>(errorText, errorCode);
+      break;
+    case RewriteFailure::CannotReplace:
+      reason = words.Say<Message::RewriteCannotReplace>(errorText, errorCode);
+      break;
+  }
+  return words.Say<Message::FixNotWritten>(Reason{reason});
+}

@@ -1,0 +1,182 @@
+// The settings check's corrections: each rule alone, then whole files, one
+// per line: the bytes in, the bytes out, and what the plug-in's own lookup
+// reads from them afterwards.
+#include "SettingsFix.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "BackupName.h"
+#include "FixRules.h"
+#include "SettingsFile.h"
+
+namespace {
+
+using namespace std::string_view_literals;
+
+// A small ANSI code page: ASCII, and "あ" as Shift-JIS writes it.
+bool TableEncoder(std::u16string_view text, std::string& ansi) {
+  for (const char16_t unit : text) {
+    if (unit < 0x80) {
+      ansi += static_cast<char>(unit);
+    } else if (unit == u'あ') {
+      ansi += "\x82\xA0";
+    } else {
+      return false;
+    }
+  }
+  return true;
+}
+
+// UTF-16 bytes of `text`, little-endian unless `big`, after the matching mark if `mark`.
+std::string Utf16(std::u16string_view text, bool mark = true, bool big = false) {
+  std::string bytes = mark ? (big ? "\xFE\xFF" : "\xFF\xFE") : "";
+  for (const char16_t unit : text) {
+    const char low = static_cast<char>(unit & 0xFF);
+    const char high = static_cast<char>(unit >> 8);
+    bytes += big ? high : low;
+    bytes += big ? low : high;
+  }
+  return bytes;
+}
+
+TEST(CertainKeyFor, NamesTheOneKeyASlipWasMeantAs) {
+  EXPECT_EQ(CertainKeyFor("IntervalMinute"), &PluginSettings[0]);
+  EXPECT_EQ(CertainKeyFor("intervalminutes"), &PluginSettings[0]);
+  EXPECT_EQ(CertainKeyFor("InetrbalMinute"), &PluginSettings[0]);  // two letters swapped
+  EXPECT_EQ(CertainKeyFor("ConnectWaitMiliSecond"), &PluginSettings[1]);
+  EXPECT_EQ(CertainKeyFor("ConnectWaitMilliSeconds"), &PluginSettings[1]);
+  EXPECT_EQ(CertainKeyFor("InterbalMinute"), nullptr);  // the key itself
+  EXPECT_EQ(CertainKeyFor("INTERBALMINUTE"), nullptr);  // the key itself: case does not matter
+  EXPECT_EQ(CertainKeyFor("ConnectWaitMs"), nullptr);   // too far to be sure
+  EXPECT_EQ(CertainKeyFor("IntrvalMinuten"), nullptr);  // three slips
+  EXPECT_EQ(CertainKeyFor("Server"), nullptr);
+}
+
+struct DigitsCase {
+  std::string_view value;
+  const IntegerSetting* setting;
+  std::optional<std::string> meant;
+};
+
+TEST(DigitsMeant, TakesAwayOnlyTheSettingsOwnUnitANoteOrGroupCommas) {
+  const IntegerSetting* minutes = &IntervalSetting;
+  const IntegerSetting* ms = &ConnectWaitSetting;
+  const DigitsCase cases[] = {
+      {"15 min", minutes, "15"},     {"15min", minutes, "15"},       {"15 Minutes", minutes, "15"},
+      {"15 ;note", minutes, "15"},   {"15 # note", minutes, "15"},   {"15 min (was 10)", minutes, "15"},
+      {"-5 min", minutes, "-5"},     {"2000ms", ms, "2000"},         {"2000 msec", ms, "2000"},
+      {"1,500", ms, "1500"},         {"12,345,678", ms, "12345678"}, {"+1,500", ms, "+1500"},
+      {"2 s", ms, std::nullopt},     {"2 sec", ms, std::nullopt},    {"1 h", minutes, std::nullopt},
+      {"15 ms", minutes, std::nullopt}, {"15 min", ms, std::nullopt}, {"1.5", minutes, std::nullopt},
+      {"1,5", ms, std::nullopt},     {"1,5000", ms, std::nullopt},   {"1500,", ms, std::nullopt},
+      {"1e3", ms, std::nullopt},     {"15-20", minutes, std::nullopt}, {"15 abc", minutes, std::nullopt},
+      {"ten", minutes, std::nullopt}, {"99999999999 min", minutes, std::nullopt},
+      {"1,500 ms", ms, std::nullopt}, {"15.", minutes, std::nullopt},
+  };
+  for (const DigitsCase& c : cases) EXPECT_EQ(DigitsMeant(c.value, *c.setting), c.meant) << c.value;
+}
+
+TEST(ResaveUtf16AsAnsi, NamesTheLineOfACharacterTheCodePageLacks) {
+  const AnsiResave resave = ResaveUtf16AsAnsi(Utf16(u"[Env]\r\n; caf\u00E9\r\n"), TableEncoder);
+  EXPECT_FALSE(resave.done);
+  EXPECT_EQ(resave.badLine, 2u);
+  EXPECT_TRUE(ResaveUtf16AsAnsi("\xFF\xFE[\0E"sv, TableEncoder).malformed);
+  EXPECT_TRUE(ResaveUtf16AsAnsi("\x02\0\0\0\0\0\0\0"sv, TableEncoder).malformed);  // NUL characters
+}
+
+struct FileCase {
+  const char* name;
+  std::string in;
+  std::string out;  // what the corrected file holds; `in` when nothing is certain
+  std::int32_t interval;  // what the plug-in reads from `out`
+  std::int32_t wait;
+};
+
+void PrintTo(const FileCase& c, std::ostream* os) { *os << c.name; }
+
+class SettingsFixOfFile : public testing::TestWithParam<FileCase> {};
+
+TEST_P(SettingsFixOfFile, GivesTheCorrectedBytesAndThePluginReadsThem) {
+  const FileCase& c = GetParam();
+  const SettingsFixPlan plan = PlanSettingsFix(c.in, TableEncoder);
+  EXPECT_EQ(plan.bytes, c.out);
+  EXPECT_EQ(plan.ChangesAnything(), c.in != c.out);
+  const SettingsFile file(plan.bytes);
+  EXPECT_EQ(file.LookupInteger("Env", "InterbalMinute", 10), c.interval);
+  EXPECT_EQ(file.LookupInteger("Env", "ConnectWaitMilliSecond", 1000), c.wait);
+  // Nothing certain is left over: a second pass changes nothing.
+  EXPECT_FALSE(PlanSettingsFix(plan.bytes, TableEncoder).ChangesAnything());
+}
+
+const FileCase Files[] = {
+    {"Utf8Mark", "\xEF\xBB\xBF[Env]\r\nInterbalMinute=5\r\n", "[Env]\r\nInterbalMinute=5\r\n", 5, 1000},
+    {"Utf8MarkAfterBlank", " \xEF\xBB\xBF[Env]\nInterbalMinute=5", " [Env]\nInterbalMinute=5", 5, 1000},
+    {"Utf8MarkBeforeComment", "\xEF\xBB\xBF; x\n[Env]\nInterbalMinute=5\n", "\xEF\xBB\xBF; x\n[Env]\nInterbalMinute=5\n", 5, 1000},
+    {"Utf16Le", Utf16(u"[Env]\r\nInterbalMinute=3\r\n"), "[Env]\r\nInterbalMinute=3\r\n", 3, 1000},
+    {"Utf16Be", Utf16(u"[Env]\nConnectWaitMilliSecond=7", true, true), "[Env]\nConnectWaitMilliSecond=7", 10, 7},
+    {"Utf16NoMark", Utf16(u"[Env]\rInterbalMinute=4\r", false), "[Env]\rInterbalMinute=4\r", 4, 1000},
+    {"Utf16Japanese", Utf16(u"; あ\r\n[Env]\r\nInterbalMinute=3\r\n"), "; \x82\xA0\r\n[Env]\r\nInterbalMinute=3\r\n", 3, 1000},
+    {"Utf16NotInCodePage", Utf16(u"[Env]\r\n; caf\u00E9\r\n"), Utf16(u"[Env]\r\n; caf\u00E9\r\n"), 10, 1000},
+    {"Utf16ThenSlipAndUnit", Utf16(u"[Env]\r\nIntervalMinute=5 min\r\n"), "[Env]\r\nInterbalMinute=5\r\n", 5, 1000},
+    {"Slip", "[Env]\nIntervalMinute=5\n", "[Env]\nInterbalMinute=5\n", 5, 1000},
+    {"SlipKeepsBlanksAndCase", "[env]\r\n  intervalminute = 5 \r\n", "[env]\r\n  InterbalMinute = 5 \r\n", 5, 1000},
+    {"SlipOfTheWait", "[Env]\nConnectWaitMiliSecond=1500\n", "[Env]\nConnectWaitMilliSecond=1500\n", 10, 1500},
+    {"SlipBesideTheKey", "[Env]\nInterbalMinute=3\nIntervalMinute=5\n", "[Env]\nInterbalMinute=3\nIntervalMinute=5\n", 3, 1000},
+    {"TwoSlips", "[Env]\nIntervalMinute=5\nInterbalMinutes=6\n", "[Env]\nIntervalMinute=5\nInterbalMinutes=6\n", 10, 1000},
+    {"SlipInEarlierEnv", "[Env]\nIntervalMinute=5\n[Env]\nA=1\n", "[Env]\nIntervalMinute=5\n[Env]\nA=1\n", 10, 1000},
+    {"SlipInOtherSection", "[Other]\nIntervalMinute=5\n", "[Other]\nIntervalMinute=5\n", 10, 1000},
+    {"SlipTooFar", "[Env]\nConnectWaitMs=5\n", "[Env]\nConnectWaitMs=5\n", 10, 1000},
+    {"Unit", "[Env]\nInterbalMinute=15 min\n", "[Env]\nInterbalMinute=15\n", 15, 1000},
+    {"UnitWithoutBlank", "[Env]\r\nConnectWaitMilliSecond = 2000ms\r\n", "[Env]\r\nConnectWaitMilliSecond = 2000\r\n", 10, 2000},
+    {"Note", "[Env]\nInterbalMinute=15 ;every quarter\n", "[Env]\nInterbalMinute=15\n", 15, 1000},
+    {"GroupComma", "[Env]\nConnectWaitMilliSecond=1,500", "[Env]\nConnectWaitMilliSecond=1500", 10, 1500},
+    {"OtherUnit", "[Env]\nConnectWaitMilliSecond=2 s\n", "[Env]\nConnectWaitMilliSecond=2 s\n", 10, 1000},
+    {"DecimalPoint", "[Env]\nInterbalMinute=1.5\n", "[Env]\nInterbalMinute=1.5\n", 10, 1000},
+    {"OutOfRange", "[Env]\nInterbalMinute=3000000000\n", "[Env]\nInterbalMinute=3000000000\n", 10, 1000},
+    {"UnitInOverriddenLine", "[Env]\nInterbalMinute=15 min\nInterbalMinute=5\n", "[Env]\nInterbalMinute=15 min\nInterbalMinute=5\n", 5, 1000},
+    {"HeaderWithNote", "[Env] ;x\nInterbalMinute=5\n", "[Env] ;x\nInterbalMinute=5\n", 10, 1000},
+    {"Everything", "\xEF\xBB\xBF[Env]\r\nIntervalMinute=15 min\r\nConnectWaitMilliSecond=1,500\r\n; end",
+     "[Env]\r\nInterbalMinute=15\r\nConnectWaitMilliSecond=1500\r\n; end", 15, 1500},
+};
+
+INSTANTIATE_TEST_SUITE_P(Files, SettingsFixOfFile, testing::ValuesIn(Files),
+                         [](const testing::TestParamInfo<FileCase>& info) { return info.param.name; });
+
+TEST(PlanSettingsFix, ListsEachChangeWithItsLineAndTexts) {
+  const SettingsFixPlan plan =
+      PlanSettingsFix("\xEF\xBB\xBF[Env]\r\nIntervalMinute=15 min\r\nConnectWaitMilliSecond=1,500\r\n", TableEncoder);
+  std::vector<std::string> listed;
+  for (const FixChange& c : plan.changes) {
+    listed.push_back(std::to_string(static_cast<int>(c.rule)) + " " + std::to_string(c.line) + " " +
+                     (c.setting != nullptr ? std::string(c.setting->key) : "-") + " " + c.before + " > " + c.after);
+  }
+  EXPECT_EQ(listed, (std::vector<std::string>{"1 1 - \xEF\xBB\xBF[Env] > [Env]",
+                                              "2 2 InterbalMinute IntervalMinute > InterbalMinute",
+                                              "3 2 InterbalMinute 15 min > 15",
+                                              "3 3 ConnectWaitMilliSecond 1,500 > 1500"}));
+  const SettingsFixPlan blocked = PlanSettingsFix(Utf16(u"[Env]\r\nInterbalMinute=3 ; caf\u00E9\r\n"), TableEncoder);
+  EXPECT_EQ(blocked.blocked, FixBlock::Utf16CharacterNotInCodePage);
+  EXPECT_EQ(blocked.blockedLine, 2u);
+}
+
+}  // namespace
+
+namespace {
+
+bool BakTaken(const std::string& name) { return name.ends_with("Tollimer.ini.bak") || name.ends_with(".2.bak"); }
+bool NoneTaken(const std::string&) { return false; }
+bool AllTaken(const std::string&) { return true; }
+
+TEST(BackupNameFor, TakesTheFirstFreeNameNeverAnExistingOne) {
+  EXPECT_EQ(BackupNameFor("C:\\Becky\\PlugIns\\Tollimer.ini", NoneTaken), "C:\\Becky\\PlugIns\\Tollimer.ini.bak");
+  EXPECT_EQ(BackupNameFor("C:\\Becky\\PlugIns\\Tollimer.ini", BakTaken), "C:\\Becky\\PlugIns\\Tollimer.ini.3.bak");
+  EXPECT_EQ(BackupNameFor("Tollimer.ini", AllTaken), "");
+}
+
+}  // namespace
