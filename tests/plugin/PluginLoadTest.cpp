@@ -3,6 +3,7 @@
 
 #include "FakeHost.h"
 #include "HostMenuBar.h"
+#include "MachineSpeed.h"
 #include "PluginUnderTest.h"
 #include "TestWindow.h"
 
@@ -63,7 +64,7 @@ TEST_F(PluginLoad, ThreadsStartingAndEndingChangeNothing) {
   for (int i = 0; i < 3; ++i) {
     const HANDLE thread = CreateThread(nullptr, 0, ShortLivedThread, nullptr, 0, nullptr);
     ASSERT_NE(thread, nullptr);
-    ASSERT_EQ(WaitForSingleObject(thread, 5000), WAIT_OBJECT_0);
+    ASSERT_EQ(WaitForSingleObject(thread, ScaledMs(5000)), WAIT_OBJECT_0);
     DWORD code = 0;
     GetExitCodeThread(thread, &code);
     EXPECT_EQ(code, 7u);

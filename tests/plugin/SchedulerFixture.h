@@ -15,6 +15,7 @@
 #include "FakeHost.h"
 #include "HostMenuBar.h"
 #include "ImportHook.h"
+#include "MachineSpeed.h"
 #include "PluginUnderTest.h"
 #include "TestWindow.h"
 

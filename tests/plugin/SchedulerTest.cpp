@@ -16,17 +16,18 @@ TEST_F(Scheduler, DefaultsCountTenTicksThenToggleAndFollowUpASecondLater) {
   Tick();  // the 11th
   ASSERT_EQ(Commands(), 1u);
   ASSERT_EQ(Watched().timerDelays, std::vector<UINT>{1000});
-  ASSERT_TRUE(WaitForCommands(2, 10000));
+  ASSERT_TRUE(WaitForCommands(2, ScaledMs(10000)));
   const DWORD followUpDelay = window.Commands()[1].tick - window.Commands()[0].tick;
   EXPECT_GE(followUpDelay, 900u);
-  EXPECT_LE(followUpDelay, 5000u);
+  EXPECT_LE(followUpDelay, ScaledMs(5000));
   for (const ReceivedCommand& command : window.Commands()) {
     EXPECT_EQ(command.wParam, HostImapToggleCommand);
     EXPECT_EQ(command.lParam, 0);
   }
-  // The follow-up cancelled its own timer: nothing more arrives.
+  // The follow-up cancelled its own timer: nothing more arrives, not even
+  // after another period of it.
   EXPECT_TRUE(Watched().armed.empty());
-  EXPECT_FALSE(WaitForCommands(3, 1300));
+  EXPECT_FALSE(WaitForCommands(3, 1000 + ScaledMs(300)));
 
   Tick();  // every later tick toggles again
   EXPECT_EQ(Commands(), 3u);
@@ -37,13 +38,13 @@ TEST_F(Scheduler, ProbeNotGrayedAtTheTickSendsNothingAndArmsNothing) {
   Start(Settings(0, 20));
   SetProbeGrayed(false);
   Tick();
-  PumpMessages(100);
+  PumpMessages(20 + ScaledMs(80));
   EXPECT_EQ(Commands(), 0u);
   EXPECT_TRUE(Watched().timerDelays.empty());
 
   SetProbeGrayed(true);
   Tick();  // the next tick tries again
-  EXPECT_TRUE(WaitForCommands(2, 5000));
+  EXPECT_TRUE(WaitForCommands(2, ScaledMs(5000)));
 }
 
 TEST_F(Scheduler, ProbeNoLongerGrayedAtTheFollowUpSendsOneCommandOnly) {
@@ -52,8 +53,8 @@ TEST_F(Scheduler, ProbeNoLongerGrayedAtTheFollowUpSendsOneCommandOnly) {
   Tick();
   EXPECT_EQ(Commands(), 1u);
   ASSERT_EQ(Watched().killed.size(), 0u);
-  ASSERT_TRUE(PumpMessages(5000, [] { return !Watched().killed.empty(); }));
-  PumpMessages(200);
+  ASSERT_TRUE(PumpMessages(ScaledMs(5000), [] { return !Watched().killed.empty(); }));
+  PumpMessages(50 + ScaledMs(150));
   EXPECT_EQ(Commands(), 1u);
   EXPECT_TRUE(Watched().armed.empty());
 }
@@ -90,7 +91,7 @@ TEST_F(Scheduler, ZeroWaitFollowsUpAtTheShortestTimerPeriod) {
   Start(Settings(0, 0));
   Tick();
   EXPECT_EQ(Watched().timerDelays, std::vector<UINT>{0});
-  EXPECT_TRUE(WaitForCommands(2, 5000));
+  EXPECT_TRUE(WaitForCommands(2, ScaledMs(5000)));
 }
 
 TEST_F(Scheduler, NegativeWaitIsHandedToTheTimerUnchangedAsUnsigned) {
@@ -117,7 +118,7 @@ TEST_F(Scheduler, ExitBeforeTheFollowUpCancelsIt) {
   const UINT_PTR pending = *Watched().armed.begin();
   EXPECT_EQ(plugin->OnExit(), 0);
   EXPECT_EQ(Watched().killed, std::vector<UINT_PTR>{pending});
-  PumpMessages(800);
+  PumpMessages(300 + ScaledMs(500));
   EXPECT_EQ(Commands(), 1u);
   // Only one cancel, however often the host says goodbye.
   plugin->OnExit();
@@ -128,7 +129,7 @@ TEST_F(Scheduler, SecondStartRestartsTheCountWithTheEditedFile) {
   Start(Settings(1, 20));
   Tick();
   Tick();
-  ASSERT_TRUE(WaitForCommands(2, 5000));
+  ASSERT_TRUE(WaitForCommands(2, ScaledMs(5000)));
 
   plugin->WriteSettings(Settings(3, 20));
   EXPECT_EQ(plugin->OnStart(), 0);
@@ -136,7 +137,7 @@ TEST_F(Scheduler, SecondStartRestartsTheCountWithTheEditedFile) {
   PumpMessages(100);
   EXPECT_EQ(Commands(), 2u);
   Tick();
-  EXPECT_TRUE(WaitForCommands(4, 5000));
+  EXPECT_TRUE(WaitForCommands(4, ScaledMs(5000)));
 }
 
 // A follow-up pending at a new start is cancelled, not forgotten: a
@@ -147,7 +148,7 @@ TEST_F(Scheduler, SecondStartCancelsAPendingFollowUp) {
   ASSERT_EQ(Watched().armed.size(), 1u);
   plugin->OnStart();
   EXPECT_TRUE(Watched().armed.empty());
-  PumpMessages(800);
+  PumpMessages(300 + ScaledMs(500));
   EXPECT_EQ(Commands(), 1u);
 }
 
@@ -195,7 +196,7 @@ TEST_F(Scheduler, UnloadCancelsAPendingFollowUp) {
   ASSERT_EQ(Watched().armed.size(), 1u);
   plugin->Unload();  // the host unloads without saying goodbye
   EXPECT_TRUE(Watched().armed.empty());
-  PumpMessages(500);  // a timer left armed would now call into unloaded code
+  PumpMessages(200 + ScaledMs(300));  // a timer left armed would now call into unloaded code
   EXPECT_EQ(Commands(), 1u);
 }
 
@@ -217,7 +218,7 @@ TEST_F(Scheduler, LockedSettingsFileKeepsTheLastSettingsAndResetsTheRest) {
   EXPECT_NE(Watched().debugOutput[0].find(plugin->SettingsPath()), std::string::npos) << Watched().debugOutput[0];
   // The counter and the follow-up were reset ...
   EXPECT_TRUE(Watched().armed.empty());
-  PumpMessages(200);
+  PumpMessages(50 + ScaledMs(150));
   EXPECT_EQ(Commands(), 1u);
   // ... and the interval of 1 and the wait of 50 still hold.
   Tick();
@@ -225,7 +226,7 @@ TEST_F(Scheduler, LockedSettingsFileKeepsTheLastSettingsAndResetsTheRest) {
   Tick();
   EXPECT_EQ(Commands(), 2u);
   EXPECT_EQ(Watched().timerDelays.back(), 50u);
-  EXPECT_TRUE(WaitForCommands(3, 5000));
+  EXPECT_TRUE(WaitForCommands(3, ScaledMs(5000)));
 }
 
 TEST_F(Scheduler, LockedSettingsFileAtTheFirstStartLeavesZeroSettings) {
@@ -239,7 +240,7 @@ TEST_F(Scheduler, LockedSettingsFileAtTheFirstStartLeavesZeroSettings) {
   // Interval 0: the first tick toggles; wait 0.
   EXPECT_EQ(plugin->OnEveryMinute(), 0);
   EXPECT_EQ(Commands(), 1u);
-  EXPECT_TRUE(WaitForCommands(2, 5000));
+  EXPECT_TRUE(WaitForCommands(2, ScaledMs(5000)));
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "ChildProcess.h"
 
+#include "MachineSpeed.h"
+
 ProgramRun RunProgram(const std::string& program, std::string commandLine) {
   ProgramRun run;
   SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
@@ -27,7 +29,7 @@ ProgramRun RunProgram(const std::string& program, std::string commandLine) {
     char buffer[4096];
     DWORD read = 0;
     while (ReadFile(readEnd, buffer, sizeof buffer, &read, nullptr) && read > 0) run.output.append(buffer, read);
-    WaitForSingleObject(process.hProcess, 60'000);
+    WaitForSingleObject(process.hProcess, ScaledMs(60'000));
     GetExitCodeProcess(process.hProcess, &run.exitCode);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
