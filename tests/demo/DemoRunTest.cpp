@@ -57,6 +57,34 @@ std::optional<std::string> LineAfter(const DemoRun& run, const std::string& pref
   return std::nullopt;
 }
 
+// Runs the demo with --plugin-dir set to `pluginDir`.
+DemoRun RunDemo(const TempFolder& pluginDir, const std::string& arguments) {
+  DemoRun run;
+  const ProgramRun program =
+      RunProgram("TollimerDemo.exe", "TollimerDemo.exe --plugin-dir \"" + pluginDir.Path() + "\" " + arguments);
+  if (!program.started) ADD_FAILURE() << "could not start TollimerDemo.exe, error " << program.startError;
+  run.exitCode = program.exitCode;
+  run.output = program.output;
+
+  std::istringstream stream(run.output);
+  for (std::string line; std::getline(stream, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    run.lines.push_back(line);
+  }
+  return run;
+}
+
+// One run without a settings file, shared by the cases that need nothing
+// else: each run is a program start, the dearest step under emulation.
+const DemoRun& RunWithoutSettings() {
+  static const TempFolder folder{"demo-defaults"};
+  static const DemoRun run = [] {
+    CopyFileA("PlugIns\\Tollimer.dll", folder.PathOf("Tollimer.dll").c_str(), FALSE);
+    return RunDemo(folder, "--minute-ms 200 --minutes 3");
+  }();
+  return run;
+}
+
 class DemoRunTest : public testing::Test {
  protected:
   void SetUp() override {
@@ -67,21 +95,7 @@ class DemoRunTest : public testing::Test {
   void WriteSettings(const std::string& text) { pluginDir_.Write("Tollimer.ini", text); }
 
   // Runs the demo with --plugin-dir set to this case's folder.
-  DemoRun Run(const std::string& arguments) {
-    DemoRun run;
-    const ProgramRun program = RunProgram(
-        "TollimerDemo.exe", "TollimerDemo.exe --plugin-dir \"" + pluginDir_.Path() + "\" " + arguments);
-    if (!program.started) ADD_FAILURE() << "could not start TollimerDemo.exe, error " << program.startError;
-    run.exitCode = program.exitCode;
-    run.output = program.output;
-
-    std::istringstream stream(run.output);
-    for (std::string line; std::getline(stream, line);) {
-      if (!line.empty() && line.back() == '\r') line.pop_back();
-      run.lines.push_back(line);
-    }
-    return run;
-  }
+  DemoRun Run(const std::string& arguments) { return RunDemo(pluginDir_, arguments); }
 
   TempFolder pluginDir_{"demo"};
 };
@@ -149,7 +163,7 @@ TEST_F(DemoRunTest, TickWhileTheProbeItemIsNotGrayedSendsNothing) {
 }
 
 TEST_F(DemoRunTest, WithoutASettingsFileTheDefaultTenMinutesAreCounted) {
-  const DemoRun run = Run("--minute-ms 200 --minutes 3");
+  const DemoRun& run = RunWithoutSettings();
   ASSERT_EQ(run.exitCode, 0u) << run.output;
   EXPECT_TRUE(LineAfter(run, "  The file does not exist").has_value()) << run.output;
   EXPECT_EQ(LineAfter(run, "    InterbalMinute = "), "10 (default)") << run.output;
@@ -221,7 +235,7 @@ TEST_F(DemoRunTest, PackagedSampleSettingsAreReadAsWritten) {
 }
 
 TEST_F(DemoRunTest, ShowsThePlugInInformationWithTheJapaneseDescriptionInUtf8) {
-  const DemoRun run = Run("--minute-ms 100 --minutes 0");
+  const DemoRun& run = RunWithoutSettings();
   ASSERT_EQ(run.exitCode, 0u) << run.output;
   EXPECT_EQ(LineAfter(run, "  name:        "), "Tollimer");
   EXPECT_EQ(LineAfter(run, "  version:     "), "1.0");
