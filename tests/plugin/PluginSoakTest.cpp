@@ -22,7 +22,7 @@ TEST_F(PluginSoak, AnHourOfTicksSendsTwoCommandsPerToggleAndLeavesNoTimer) {
     Tick();
     if (tick > Interval) {
       expected += 2;
-      ASSERT_TRUE(WaitForCommands(expected, 5000)) << "tick " << tick;
+      ASSERT_TRUE(WaitForCommands(expected, ScaledMs(5000))) << "tick " << tick;
     }
     ASSERT_EQ(Commands(), expected) << "tick " << tick;
   }
@@ -32,7 +32,7 @@ TEST_F(PluginSoak, AnHourOfTicksSendsTwoCommandsPerToggleAndLeavesNoTimer) {
   EXPECT_TRUE(Watched().armed.empty());
 
   plugin->OnExit();
-  EXPECT_FALSE(WaitForCommands(expected + 1, 200));
+  EXPECT_FALSE(WaitForCommands(expected + 1, ScaledMs(200)));
 }
 
 struct ProcessFootprint {

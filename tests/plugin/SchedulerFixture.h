@@ -11,6 +11,7 @@
 
 #include "HostFixture.h"
 #include "ImportHook.h"
+#include "MachineSpeed.h"
 #include "PluginUnderTest.h"
 
 struct WatchedCalls {
