@@ -16,25 +16,11 @@
 #include <string>
 #include <string_view>
 
+#include "CheckRun.h"
 #include "ChildProcess.h"
 #include "TempFolder.h"
 
 namespace {
-
-std::string ProgramFolder() {
-  char path[MAX_PATH] = {};
-  const std::string self(path, GetModuleFileNameA(nullptr, path, MAX_PATH));
-  return self.substr(0, self.find_last_of('\\'));
-}
-
-ProgramRun RunCheck(const std::string& arguments) {
-  const std::string program = ProgramFolder() + "\\TollimerCheck.exe";
-  ProgramRun run = RunProgram(program, "\"" + program + "\" " + arguments);
-  if (!run.started) ADD_FAILURE() << "could not start " << program << ", error " << run.startError;
-  return run;
-}
-
-bool Says(const ProgramRun& run, const std::string& text) { return run.output.find(text) != std::string::npos; }
 
 std::string Read(const std::string& path) {
   std::ifstream file(path, std::ios::binary);
