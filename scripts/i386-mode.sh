@@ -1,6 +1,6 @@
 # How this machine runs Wine's 32-bit programs: natively, or emulated by
-# qemu-user (qemu-i386-static, registered with the kernel's binfmt_misc) on a
-# kernel started without its 32-bit support. Sourced by scripts/setup,
+# qemu-user (qemu-i386, registered with the kernel's binfmt_misc) on a kernel
+# started without its 32-bit support. Sourced by scripts/setup,
 # scripts/test and scripts/demo.
 #
 # TOLLIMER_I386 chooses:
@@ -16,7 +16,12 @@
 i386_handler=tollimer-i386
 i386_binfmt=/proc/sys/fs/binfmt_misc
 i386_loader=/usr/lib/wine/wine
-i386_qemu=/usr/bin/qemu-i386-static
+# qemu-user 9.1 or later: its package holds the static programs, and it is
+# fast. Bookworm's own release, 7.2, walks its page table page by page for
+# every mapping Wine makes: a minute of CPU for each Wine program start,
+# against a fraction of a second.
+i386_qemu=/usr/bin/qemu-i386
+i386_qemu_least=1:9.1
 # An i386 ELF executable or shared object (e_ident, e_type 2 or 3, e_machine
 # 3), with the mask that qemu's own registration uses.
 i386_magic='\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x03\x00'
