@@ -21,9 +21,9 @@ i386_loader=/usr/lib/wine/wine
 # every mapping Wine makes: a minute of CPU for each Wine program start,
 # against a fraction of a second.
 i386_qemu=/usr/bin/qemu-i386
-i386_qemu_least=1:9.1
+i386_qemu_least=9.1
 # An i386 ELF executable or shared object (e_ident, e_type 2 or 3, e_machine
-# 3), with the mask that qemu's own registration uses.
+# 3); the mask lets any OS/ABI byte through.
 i386_magic='\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x03\x00'
 i386_mask='\xff\xff\xff\xff\xff\xfe\xfe\x00\xff\xff\xff\xff\xff\xff\xff\xff\xfe\xff\xff\xff'
 
@@ -71,6 +71,13 @@ i386_probe() {
     wine-*) echo native ;;
     *) echo no ;;
   esac
+}
+
+# The version of the qemu that runs Wine's 32-bit loader, as "10.0.2"; empty
+# where none does.
+i386_qemu_version() {
+  [[ -x $i386_loader ]] || return 0
+  QEMU_VERSION=1 "$i386_loader" --version 2>&1 | sed -n 's/^qemu-i386 version \([0-9.]*\).*/\1/p' | head -1
 }
 
 i386_is_root() { [[ $(id -u) -eq 0 ]] && echo yes || echo no; }
