@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # What scripts/setup does about 32-bit programs, for each combination of what
-# it may find: i386_plan fed with made-up probe results.
+# it may find (i386_plan fed with made-up probe results), and how it reads
+# Wine's loader's answer (i386_probe, i386_qemu_version).
 # Usage: i386-plan-test.sh <scripts/i386-mode.sh>
 set -uo pipefail
 source "$1"
@@ -33,5 +34,26 @@ native   no       yes yes yes  impossible
 sometimes native  yes yes yes  error
 TABLE
 
-[[ $failed -eq 0 ]] && echo "i386_plan: every row as expected"
+# How the probe reads the loader's answer to QEMU_VERSION=1: a stand-in
+# loader gives each answer.
+stub=$(mktemp)
+trap 'rm -f "$stub"' EXIT
+printf '#!/bin/sh\nprintf "%%b" "$ANSWER"\nexit "$STATUS"\n' >"$stub"
+chmod +x "$stub"
+i386_loader=$stub
+#     status answer                                            runs     version
+while IFS='|' read -r status answer runs version; do
+  actual="$(ANSWER=$answer STATUS=$status i386_probe) $(ANSWER=$answer STATUS=$status i386_qemu_version)"
+  if [[ $actual != "$runs $version" ]]; then
+    echo "FAIL: the answer '$answer' gave '$actual', expected '$runs $version'"
+    failed=1
+  fi
+done <<'TABLE'
+0|qemu-i386 version 10.0.2 (Debian 1:10.0.2+ds-2+deb13u1~bpo12+1)\nCopyright (c) 2003-2025|emulated|10.0.2
+0|qemu-i386 version 7.2.22 (Debian 1:7.2+dfsg-7+deb12u18+b3)\n|emulated|7.2.22
+0|wine-8.0 (Debian 8.0~repack-4)\n|native|
+126|cannot execute binary file: Exec format error\n|no|
+TABLE
+
+[[ $failed -eq 0 ]] && echo "i386_plan, i386_probe: every row as expected"
 exit "$failed"
