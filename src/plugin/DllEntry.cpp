@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "BeckyAPI.h"
+#include "PluginSettingsPath.h"
 #include "SchedulerAdapter.h"
 #include "SettingsLocation.h"
 #include "StackGuard.h"
@@ -26,10 +27,11 @@ namespace {
   HostApi = new (storage) TBeckyAPI;
   if (!HostApi->BindHost()) return false;
 
-  // The settings file lies beside this library, under its name.
-  char libraryPath[MAX_PATH] = {};
-  const DWORD length = GetModuleFileNameA(library, libraryPath, MAX_PATH);
-  DeriveSettingsPathFromModule(std::string_view(libraryPath, MAX_PATH), length, SettingsPath);
+  // The settings file lies beside this library, under its name. A path the
+  // plug-in's ANSI functions cannot take as it is gives none: the defaults.
+  wchar_t libraryPath[MAX_PATH] = {};
+  const DWORD length = GetModuleFileNameW(library, libraryPath, MAX_PATH);
+  DerivePluginSettingsPath(std::wstring_view(libraryPath, length), SettingsPath);
   return true;
 }
 

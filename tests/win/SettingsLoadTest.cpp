@@ -138,7 +138,7 @@ TEST_F(SettingsLoadFromDisk, FileHeldOpenForWriting_FailsNamingTheFullPath) {
 
   EXPECT_TRUE(load.OpenFailed());
   EXPECT_EQ(load.Outcome(), SettingsLoadOutcome::OpenFailed);
-  EXPECT_EQ(load.OpenErrorCode(), static_cast<std::uint32_t>(ERROR_SHARING_VIOLATION));
+  EXPECT_EQ(load.ErrorCode(), static_cast<std::uint32_t>(ERROR_SHARING_VIOLATION));
   EXPECT_TRUE(IsEmpty(load.File()));
   const std::string message = load.OpenErrorMessage();
   EXPECT_NE(message.find("\"" + Path() + "\""), std::string::npos) << message;
@@ -166,6 +166,45 @@ TEST_F(SettingsLoadFromDisk, FileOpenByAnotherReader_IsRead) {
   CloseHandle(reader);
   EXPECT_FALSE(load.OpenFailed());
   EXPECT_EQ(load.File().LookupInteger("Env", "ConnectWaitMilliSecond", 1000), 2500);
+}
+
+}  // namespace
+
+namespace {
+
+// The settings check's readings: with a limit, and by a wide path of any
+// length and any characters.
+class SettingsLoadForTheCheck : public SettingsLoadFromDisk {};
+
+TEST_F(SettingsLoadForTheCheck, FileOverTheLimit_IsTooLargeAndNotRead) {
+  Write(EnvFile);
+  const SettingsLoad load = LoadSettingsFile(Path().c_str(), EnvFile.size() - 1);
+  EXPECT_EQ(load.Outcome(), SettingsLoadOutcome::TooLarge);
+  EXPECT_EQ(load.FileSize(), EnvFile.size());
+  EXPECT_TRUE(load.Bytes().empty());
+  EXPECT_EQ(LoadSettingsFile(Path().c_str(), EnvFile.size()).Outcome(), SettingsLoadOutcome::Read);
+}
+
+TEST_F(SettingsLoadForTheCheck, WidePath_ReadsNamesNoCodePageHolds) {
+  // A Hangul folder in a path of over 300 characters.
+  wchar_t temp[MAX_PATH] = {};
+  MultiByteToWideChar(CP_ACP, 0, folder_.Path().c_str(), -1, temp, MAX_PATH);
+  std::wstring folder = L"\\\\?\\" + std::wstring(temp);
+  for (const std::wstring_view part : {L"\uD55C\uAE00", L"aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa",
+                                       L"bbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbb",
+                                       L"cccccccccccccccccccccccccccccccccccccccccccccccccccccccccccccccccccccccccccccccccccccccccccccccccccc"}) {
+    folder += L"\\" + std::wstring(part);
+    ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr)) << GetLastError();
+  }
+  const std::wstring path = folder + L"\\Tollimer.ini";
+  const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(file, INVALID_HANDLE_VALUE);
+  DWORD written = 0;
+  WriteFile(file, EnvFile.data(), static_cast<DWORD>(EnvFile.size()), &written, nullptr);
+  CloseHandle(file);
+  const SettingsLoad load = LoadSettingsFile(path.c_str(), 1u << 20);
+  EXPECT_EQ(load.Outcome(), SettingsLoadOutcome::Read);
+  EXPECT_EQ(load.File().LookupInteger("Env", "InterbalMinute", 10), 15);
 }
 
 }  // namespace

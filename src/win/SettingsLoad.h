@@ -1,6 +1,9 @@
 #pragma once
-// Reading the settings file from disk, once per BKC_OnStart, on the host's
-// user-interface thread. Never throws; failures are values.
+// Reading the settings file from disk: the plug-in's reading, once per
+// BKC_OnStart on the host's user-interface thread, and the settings check's,
+// which reads with the very same code so that it reports what the plug-in
+// sees. Never throws; failures are values. Links into Tollimer.dll: no
+// allocation but the one block for the file's bytes, from the process heap.
 //
 // The file is read only when the path is not empty and names an entry that is
 // no directory and whose last-write time, in local time, can be written as an
@@ -34,30 +37,43 @@ class SettingsLoad {
 
   // Empty when there is no usable file or the open failed.
   const SettingsFile& File() const { return file_; }
-  bool OpenFailed() const { return openError_[0] != '\0'; }
-  // NUL-terminated; "" unless OpenFailed(). Cut short if it would not fit.
+  bool OpenFailed() const { return outcome_ == SettingsLoadOutcome::OpenFailed; }
+  // NUL-terminated; "" unless OpenFailed() (and always "" for a wide path).
+  // Cut short if it would not fit.
   const char* OpenErrorMessage() const { return openError_.data(); }
 
   // Why the file read as it did. The plug-in needs none of this; the settings
   // check tells the user.
   SettingsLoadOutcome Outcome() const { return outcome_; }
-  // The system's error code and its text (the tail of OpenErrorMessage()),
-  // when OpenFailed().
-  std::uint32_t OpenErrorCode() const { return openErrorCode_; }
+  // The system's error code (OpenFailed, Unreachable) and its text (the tail
+  // of OpenErrorMessage(), when OpenFailed()).
+  std::uint32_t ErrorCode() const { return errorCode_; }
   const char* OpenErrorSystemText() const { return openError_.data() + systemTextOffset_; }
   // Every byte read, also those after a NUL, which File() does not see.
   std::string_view Bytes() const { return std::string_view(bytes_, byteCount_); }
+  // The file's size in bytes, once it was opened.
+  std::uint64_t FileSize() const { return fileSize_; }
 
  private:
-  friend SettingsLoad LoadSettingsFile(const char* path);
+  template <typename Char>
+  friend SettingsLoad LoadSettingsFileFrom(const Char* path, std::uint64_t mostBytes);
 
   char* bytes_ = nullptr;  // the file's content, from the process heap; File() views it
   std::size_t byteCount_ = 0;
+  std::uint64_t fileSize_ = 0;
   SettingsFile file_;
   MessageBuffer openError_{};
   SettingsLoadOutcome outcome_ = SettingsLoadOutcome::NoPath;
-  std::uint32_t openErrorCode_ = 0;
+  std::uint32_t errorCode_ = 0;
   std::size_t systemTextOffset_ = 0;
 };
 
+// The plug-in's reading: the path in the system code page.
 SettingsLoad LoadSettingsFile(const char* path);
+
+// The settings check's readings, with the same rules and at most `mostBytes`
+// read (a larger file is TooLarge, nothing read): by the plug-in's own path,
+// and by a wide path of any length and any characters, for a file the
+// plug-in does not reach (its open error has no message: ErrorCode() tells).
+SettingsLoad LoadSettingsFile(const char* path, std::uint64_t mostBytes);
+SettingsLoad LoadSettingsFile(const wchar_t* path, std::uint64_t mostBytes);
