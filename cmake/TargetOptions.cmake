@@ -37,7 +37,7 @@ function(tollimer_target_options target role)
     endif()
   elseif(role STREQUAL "CHECK")
     target_compile_options(${target} PRIVATE ${TOLLIMER_WARNINGS}
-      $<$<BOOL:${WIN32}>:-fno-exceptions -fno-rtti -ffunction-sections -fdata-sections>)
+      $<$<BOOL:${WIN32}>:-fno-exceptions -fno-rtti -fno-asynchronous-unwind-tables -fno-unwind-tables -ffunction-sections -fdata-sections>)
   elseif(role STREQUAL "DEMO")
     target_compile_options(${target} PRIVATE ${TOLLIMER_WARNINGS})
   elseif(role STREQUAL "TEST")

@@ -1,23 +1,32 @@
 #pragma once
-// What the settings check found out about one file: where it is, whether a
-// DLL beside it reads it, how the plug-in's file access ended, and what its
-// bytes mean. Gathered on Windows (SettingsCheck.h); the words and the
-// verdict are portable.
+// What the settings check found out about one file: where it is, whether the
+// DLL it belongs to stands beside it and reads it, how the plug-in's file
+// access ended, and what its bytes mean. Gathered on Windows (SettingsCheck.h);
+// the words and the verdict are portable.
 #include <cstdint>
 #include <string>
 #include <string_view>
 
 #include "SettingsDiagnosis.h"
 #include "SettingsLoadOutcome.h"
+#include "SettingsPath.h"
 
 struct CheckFacts {
   std::string checkedPath;             // UTF-8
   std::string dllFileName;             // the DLL the file belongs to, UTF-8 ("": the product's own)
   bool dllBeside = false;              // that DLL stands in the same folder
-  bool readByDllBeside = false;        // and this is the file it reads
+  // What that DLL makes of its own path: None when it gets a settings path.
+  LibraryPathProblem dllPathProblem = LibraryPathProblem::None;
+  std::uint64_t dllPathBytes = 0;      // TooLong: the DLL's full path in the system code page, in bytes
+  std::uint64_t dllPathMostBytes = 0;  // TooLong: the most it may take
+  std::string missingCharacters;       // NotInCodePage: the characters of that path the code page lacks, UTF-8
+  bool readByDllBeside = false;        // the DLL beside it reads this file
+  std::string fileReadInstead;         // the DLL beside it reads that file instead, UTF-8
   SettingsLoadOutcome outcome = SettingsLoadOutcome::NoPath;
-  std::uint32_t openErrorCode = 0;     // OpenFailed
-  std::string openErrorText;           // OpenFailed: the system's text, UTF-8
+  std::uint32_t openErrorCode = 0;     // OpenFailed, Unreachable: the system's code
+  std::string openErrorText;           // and its text, UTF-8
+  std::uint64_t fileSize = 0;          // TooLarge: the file's size
+  std::uint64_t mostBytesExamined = 0; // TooLarge: the check's limit
   SettingsDiagnosis diagnosis;         // of the bytes read (none: the defaults, no findings)
   // Turns bytes of the file (the system's code page) into UTF-8.
   std::string (*decode)(std::string_view bytes) = nullptr;

@@ -57,19 +57,19 @@ class ReportBuilder {
 
   void FileSection() {
     Put(words_.Say<Message::FileChecked>(Path{facts_.checkedPath}));
-    if (facts_.readByDllBeside) {
-      Put(words_.Say<Message::DllReadsFile>());
-    } else if (facts_.dllBeside) {
-      Put(words_.Say<Message::DllReadsOtherFile>());
-    } else {
-      Put(words_.Say<Message::NoDllBeside>());
-    }
+    Put(WhoReadsIt());
     switch (facts_.outcome) {
       case SettingsLoadOutcome::NoPath:
         Put(words_.Say<Message::NoPath>());
         break;
       case SettingsLoadOutcome::NotFound:
         Put(words_.Say<Message::NotFound>());
+        break;
+      case SettingsLoadOutcome::Unreachable:
+        Put(words_.Say<Message::Unreachable>(ErrorText{facts_.openErrorText}, ErrorCode{facts_.openErrorCode}));
+        break;
+      case SettingsLoadOutcome::TooLarge:
+        Put(words_.Say<Message::TooLarge>(Count{facts_.fileSize}, Max{facts_.mostBytesExamined}));
         break;
       case SettingsLoadOutcome::Directory:
         Put(words_.Say<Message::Directory>());
@@ -91,6 +91,22 @@ class ReportBuilder {
         break;
     }
     PutBlank();
+  }
+
+  // Whether the DLL beside the file reads it, and if not, what it reads.
+  std::string WhoReadsIt() const {
+    if (!facts_.dllBeside) return words_.Say<Message::NoDllBeside>();
+    switch (facts_.dllPathProblem) {
+      case LibraryPathProblem::TooLong:
+        return words_.Say<Message::DllPathTooLong>(Count{facts_.dllPathBytes}, Max{facts_.dllPathMostBytes});
+      case LibraryPathProblem::NotInCodePage:
+        return words_.Say<Message::DllPathNotInCodePage>(Text{facts_.missingCharacters});
+      case LibraryPathProblem::NoPath:
+      case LibraryPathProblem::None:
+        break;
+    }
+    if (facts_.readByDllBeside) return words_.Say<Message::DllReadsFile>();
+    return words_.Say<Message::DllReadsOtherFile>(Path{facts_.fileReadInstead});
   }
 
   std::string FaultText(const IntegerFaultFacts& fault) const {
@@ -150,6 +166,13 @@ class ReportBuilder {
     const Value effective{EffectiveValue(facts_, *value.setting)};
     if (facts_.outcome == SettingsLoadOutcome::OpenFailed) {
       PutItem(words_.Say<Message::ValueNotRead>(key, effective));
+    } else if (facts_.outcome == SettingsLoadOutcome::TooLarge) {
+      if (value.source == ValueSource::File) {
+        PutItem(words_.Say<Message::ValueFromLargeFile>(key, effective));
+      } else {
+        PutItem(words_.Say<Message::ValueDefault>(key, effective));
+        PutSubItem(words_.Say<Message::ReasonLargeFileNoValue>());
+      }
     } else if (value.source == ValueSource::File) {
       PutItem(words_.Say<Message::ValueFromFile>(key, effective, Line{value.line}));
     } else {
@@ -159,7 +182,8 @@ class ReportBuilder {
   }
 
   void ValuesSection() {
-    Put(words_.Say<Message::ValuesHeading>());
+    // Values the plug-in does not read are the file's own, said as such.
+    Put(facts_.readByDllBeside ? words_.Say<Message::ValuesHeading>() : words_.Say<Message::ValuesHeadingIfRead>());
     for (const SettingValue& value : facts_.diagnosis.values) ValueItem(value);
     PutBlank();
   }
@@ -167,7 +191,8 @@ class ReportBuilder {
   void ScheduleSection() {
     const ScheduleForecast forecast =
         ForecastSchedule(ReadAtStart(facts_));
-    Put(words_.Say<Message::ScheduleHeading>());
+    Put(facts_.readByDllBeside ? words_.Say<Message::ScheduleHeading>()
+                               : words_.Say<Message::ScheduleHeadingIfRead>());
     if (forecast.switchesFromFirstTick) {
       PutItem(words_.Say<Message::FirstSwitchAtFirstTick>());
     } else {
@@ -253,6 +278,10 @@ class ReportBuilder {
         return words_.Say<Message::AdvicePutDllBeside>();
       case Advice::RenameForDll:
         return words_.Say<Message::AdviceRenameForDll>();
+      case Advice::ShortenPath:
+        return words_.Say<Message::AdviceShortenPath>();
+      case Advice::RenameFolders:
+        return words_.Say<Message::AdviceRenameFolders>(Text{facts_.missingCharacters});
     }
     return {};
   }
@@ -287,6 +316,12 @@ std::string CommandLineErrorText(CommandLineError error, std::string_view option
       break;
     case CommandLineError::DryRunWithoutFix:
       text = words.Say<Message::ErrorDryRunWithoutFix>();
+      break;
+    case CommandLineError::EmptyFileName:
+      text = words.Say<Message::ErrorEmptyFileName>();
+      break;
+    case CommandLineError::OptionWithoutValue:
+      text = words.Say<Message::ErrorOptionWithoutValue>(Option{option});
       break;
   }
   return text + "\n\n" + CheckUsage(language);

@@ -13,6 +13,6 @@ std::string CheckTitle(ReportLanguage language);
 std::string WriteCheckReport(const CheckFacts& facts, ReportLanguage language);
 std::string CheckUsage(ReportLanguage language);
 
-enum class CommandLineError { UnknownOption, Language, OneFileOnly, DryRunWithoutFix };
+enum class CommandLineError { UnknownOption, Language, OneFileOnly, DryRunWithoutFix, EmptyFileName, OptionWithoutValue };
 // The error's line, then the usage.
 std::string CommandLineErrorText(CommandLineError error, std::string_view option, ReportLanguage language);

@@ -18,6 +18,9 @@ bool NeedsAttention(const CheckFacts& facts) { return AdviceFor(facts) != Advice
 int ExitStatus(const CheckFacts& facts) { return NeedsAttention(facts) ? 1 : 0; }
 
 Advice AdviceFor(const CheckFacts& facts) {
+  // Nothing in the file helps while the plug-in finds no settings path.
+  if (facts.dllBeside && facts.dllPathProblem == LibraryPathProblem::TooLong) return Advice::ShortenPath;
+  if (facts.dllBeside && facts.dllPathProblem == LibraryPathProblem::NotInCodePage) return Advice::RenameFolders;
   switch (facts.outcome) {
     case SettingsLoadOutcome::OpenFailed:
       return Advice::CloseOtherProgram;

@@ -22,10 +22,13 @@ bool NeedsAttention(const CheckFacts& facts);
 
 // The program's exit status: 0 when both values come from the file as
 // written and nothing else needs attention, 1 otherwise, 2 for a wrong
-// command line (which reaches no facts), 3 when a corrected file could not
-// be written (the original stays as it was).
+// command line (which reaches no facts), 3 when the file was not corrected
+// (the report says why, and where the original is when not under its own
+// name), 4 when the check itself could not finish (no memory, its report
+// not written): a status that claims nothing about the file.
 inline constexpr int WrongCommandLineStatus = 2;
 inline constexpr int NotWrittenStatus = 3;
+inline constexpr int CheckFailedStatus = 4;
 int ExitStatus(const CheckFacts& facts);
 
 enum class Advice {
@@ -35,6 +38,8 @@ enum class Advice {
   CorrectAndRestart,   // something in or about the file needs correcting
   PutDllBeside,        // the file is fine, but no DLL beside it reads it
   RenameForDll,        // the file is fine, but the DLL beside it reads another name
+  ShortenPath,         // the DLL beside it gets no settings path: its path is too long
+  RenameFolders,       // the DLL beside it gets no settings path: its path holds characters the code page lacks
 };
 
 Advice AdviceFor(const CheckFacts& facts);

@@ -88,26 +88,50 @@ std::string WriteRewriteOutcome(const RewriteOutcome& outcome, const CheckFacts&
   switch (outcome.failure) {
     case RewriteFailure::None:
       return words.Say<Message::FixWritten>(Path{outcome.backupPath});
+    case RewriteFailure::OriginalUnderBackup:
+      return words.Say<Message::FixOriginalUnderBackup>(Path{outcome.backupPath}, errorText, errorCode,
+                                                         Text{outcome.newPath});
+    case RewriteFailure::Gone:
+      reason = words.Say<Message::RewriteGone>();
+      break;
+    case RewriteFailure::BecameFolder:
+      reason = words.Say<Message::RewriteBecameFolder>();
+      break;
     case RewriteFailure::ReadOnly:
       reason = words.Say<Message::RewriteReadOnly>();
       break;
-    case RewriteFailure::CannotReread:
-      reason = words.Say<Message::RewriteCannotReread>(errorText, errorCode);
+    case RewriteFailure::IsLink:
+      reason = words.Say<Message::RewriteIsLink>(Path{outcome.linkTarget});
+      break;
+    case RewriteFailure::HardLinks:
+      reason = words.Say<Message::RewriteHardLinks>(Count{outcome.linkCount});
+      break;
+    case RewriteFailure::HeldOpen:
+      reason = words.Say<Message::RewriteHeldOpen>(errorText, errorCode);
+      break;
+    case RewriteFailure::AccessDenied:
+      reason = words.Say<Message::RewriteAccessDenied>(errorText, errorCode);
+      break;
+    case RewriteFailure::CannotOpen:
+      reason = words.Say<Message::RewriteCannotOpen>(errorText, errorCode);
       break;
     case RewriteFailure::ChangedSinceCheck:
       reason = words.Say<Message::RewriteChanged>();
       break;
+    case RewriteFailure::CannotCreateNew:
+      reason = words.Say<Message::RewriteCannotCreateNew>(errorText, errorCode);
+      break;
+    case RewriteFailure::CannotWriteNew:
+      reason = words.Say<Message::RewriteCannotWriteNew>(errorText, errorCode);
+      break;
     case RewriteFailure::NoBackupName:
       reason = words.Say<Message::RewriteNoBackupName>();
       break;
-    case RewriteFailure::CannotCreateTemp:
-      reason = words.Say<Message::RewriteCannotCreateTemp>(errorText, errorCode);
+    case RewriteFailure::CannotKeepOriginal:
+      reason = words.Say<Message::RewriteCannotKeepOriginal>(errorText, errorCode);
       break;
-    case RewriteFailure::CannotWriteTemp:
-      reason = words.Say<Message::RewriteCannotWriteTemp>(errorText, errorCode);
-      break;
-    case RewriteFailure::CannotReplace:
-      reason = words.Say<Message::RewriteCannotReplace>(errorText, errorCode);
+    case RewriteFailure::CannotPutInPlace:
+      reason = words.Say<Message::RewriteCannotPutInPlace>(errorText, errorCode);
       break;
   }
   return words.Say<Message::FixNotWritten>(Reason{reason});

@@ -2,69 +2,126 @@
 
 #include <windows.h>
 
+#include <array>
+#include <set>
+
+#include "Handle.h"
+#include "Paths.h"
+#include "PluginSettingsPath.h"
 #include "PluginSettings.h"
 #include "ProductIdentity.h"
 #include "ScheduleSimulation.h"
-#include "SettingsPath.h"
-#include "WindowsText.h"
+#include "SettingsInteger.h"
+#include "Text.h"
 
 namespace {
 
-std::string FullPath(const std::string& path) {
-  char full[MAX_PATH * 2] = {};
-  const DWORD length = GetFullPathNameA(path.c_str(), sizeof full, full, nullptr);
-  return length == 0 || length >= sizeof full ? path : std::string(full, length);
+std::wstring SettingsPathOfLibrary(std::wstring_view library) {
+  return std::wstring(library.substr(0, SettingsStemLength(library))) + std::wstring(SettingsExtension.begin(), SettingsExtension.end());
 }
 
-std::string FolderOf(const std::string& path) {
-  const std::size_t slash = path.find_last_of("\\/");
-  return slash == std::string::npos ? "." : path.substr(0, slash);
+std::wstring ProductDllName() { return Utf8ToWide(ProductDllFileName); }
+
+DWORD AttributesOf(const std::wstring& fullPath) {
+  return GetFileAttributesW(ExtendedLengthPath(fullPath).c_str());
 }
 
-std::string NameOf(const std::string& path) {
-  const std::size_t slash = path.find_last_of("\\/");
-  return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-bool IsFile(const std::string& path) {
-  const DWORD attributes = GetFileAttributesA(path.c_str());
+bool IsFile(const std::wstring& fullPath) {
+  const DWORD attributes = AttributesOf(fullPath);
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
-// Whether nothing answers to the path itself. FindFirstFileA, which the
+bool IsFolder(const std::wstring& fullPath) {
+  const DWORD attributes = AttributesOf(fullPath);
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+// Whether nothing answers to the path itself. FindFirstFile, which the
 // plug-in's loader uses, would take "*" and "?" as a pattern and find other
 // files; the plug-in never derives such a path, but a user may type one.
-bool NothingThere(const std::string& path) {
+bool NothingThere(const std::wstring& fullPath) {
   WIN32_FILE_ATTRIBUTE_DATA data;
-  if (GetFileAttributesExW(Utf8ToWide(CodePageToUtf8(path, CP_ACP)).c_str(), GetFileExInfoStandard, &data)) {
-    return false;
-  }
-  const DWORD error = GetLastError();
-  return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND || error == ERROR_INVALID_NAME;
+  if (GetFileAttributesExW(ExtendedLengthPath(fullPath).c_str(), GetFileExInfoStandard, &data)) return false;
+  return GetLastError() == ERROR_FILE_NOT_FOUND || GetLastError() == ERROR_INVALID_NAME;
 }
-
-std::string DerivedSettingsPath(const std::string& dllPath) {
-  SettingsPathBuffer buffer{};
-  return DeriveSettingsPath(dllPath, buffer) ? std::string(buffer.data()) : std::string();
-}
-
-bool EndsWithDll(const std::string& path) {
-  return path.size() >= 4 && lstrcmpiA(path.c_str() + path.size() - 4, ".dll") == 0;
-}
-
-bool SamePath(const std::string& one, const std::string& other) { return lstrcmpiA(one.c_str(), other.c_str()) == 0; }
 
 // The DLL a settings file belongs to: the one named like it, which reads it
 // by the plug-in's own rule ("Tollimer-test.ini" is Tollimer-test.dll's), or
 // else the product's DLL in the same folder.
-std::string OwningDll(const std::string& settingsPath) {
-  const std::size_t dot = settingsPath.find_last_of('.');
-  const std::size_t slash = settingsPath.find_last_of("\\/");
-  if (dot != std::string::npos && (slash == std::string::npos || dot > slash)) {
-    const std::string namedLikeIt = settingsPath.substr(0, dot) + ".dll";
-    if (SamePath(DerivedSettingsPath(namedLikeIt), settingsPath)) return namedLikeIt;
+std::wstring OwningDll(const std::wstring& settingsPath) {
+  const std::wstring name = NameOf(settingsPath);
+  const std::size_t dot = name.rfind(L'.');
+  if (dot != std::wstring::npos) {
+    const std::wstring namedLikeIt = JoinPath(FolderOf(settingsPath), name.substr(0, dot) + L".dll");
+    if (SamePath(SettingsPathOfLibrary(namedLikeIt), settingsPath)) return namedLikeIt;
   }
-  return FolderOf(settingsPath) + "\\" + std::string(ProductDllFileName);
+  return JoinPath(FolderOf(settingsPath), ProductDllName());
+}
+
+// The characters of `text` that the system code page lacks, each once.
+std::string CharactersNotInCodePage(std::wstring_view text) {
+  std::wstring missing;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const std::size_t length = IS_HIGH_SURROGATE(text[i]) && i + 1 < text.size() ? 2 : 1;
+    const std::wstring_view character = text.substr(i, length);
+    if (!WideToCodePage(character, CP_ACP) && missing.find(character) == std::wstring::npos) missing += character;
+    i += length - 1;
+  }
+  return WideToUtf8(missing);
+}
+
+// What the DLL beside the file makes of its own path, and whether the
+// settings path it gets names this file. `ansiPath` receives that path.
+void LookThroughTheDll(const std::wstring& dll, const std::wstring& settingsPath, CheckFacts& facts,
+                       SettingsPathBuffer& ansiPath) {
+  facts.dllPathProblem = DerivePluginSettingsPath(dll, ansiPath);
+  switch (facts.dllPathProblem) {
+    case LibraryPathProblem::None: {
+      const std::wstring read = CodePageToWide(ansiPath.data(), CP_ACP);
+      facts.readByDllBeside = SamePath(read, settingsPath);
+      if (!facts.readByDllBeside) facts.fileReadInstead = WideToUtf8(read);
+      break;
+    }
+    case LibraryPathProblem::TooLong:
+      facts.dllPathBytes = static_cast<std::uint64_t>(
+          WideCharToMultiByte(CP_ACP, 0, dll.data(), static_cast<int>(dll.size()), nullptr, 0, nullptr, nullptr));
+      facts.dllPathMostBytes = MAX_PATH - 1;
+      break;
+    case LibraryPathProblem::NotInCodePage:
+      facts.missingCharacters = CharactersNotInCodePage(dll);
+      break;
+    case LibraryPathProblem::NoPath:
+      break;
+  }
+}
+
+// The values the plug-in's lookup finds in a file too large to examine,
+// read through a view of the file: no line numbers, no findings.
+bool ReadValuesOfLargeFile(const std::wstring& settingsPath, SettingsDiagnosis& diagnosis) {
+  const FileHandle file(CreateFileW(ExtendedLengthPath(settingsPath).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.Valid()) return false;
+  LARGE_INTEGER size;
+  if (!GetFileSizeEx(file.Get(), &size) || size.QuadPart > 0x7FFFFFFF) return false;
+  const FileHandle mapping(CreateFileMappingW(file.Get(), nullptr, PAGE_READONLY, 0, 0, nullptr));
+  if (!mapping.Valid()) return false;
+  const void* view = MapViewOfFile(mapping.Get(), FILE_MAP_READ, 0, 0, 0);
+  if (view == nullptr) return false;
+  const SettingsFile settings(std::string_view(static_cast<const char*>(view), static_cast<std::size_t>(size.QuadPart)));
+  std::array<std::string_view, PluginSettings.size()> keys{};
+  std::array<std::string_view, PluginSettings.size()> texts{};
+  for (std::size_t i = 0; i < PluginSettings.size(); ++i) keys[i] = PluginSettings[i].key;
+  settings.LookupTexts(PluginSettings[0].section, keys, texts);
+  for (std::size_t i = 0; i < PluginSettings.size(); ++i) {
+    SettingValue& value = diagnosis.values[i];
+    value.setting = &PluginSettings[i];
+    value.value = ParseSettingsInteger(texts[i], PluginSettings[i].fallback);
+    const bool number = ParseSettingsInteger(texts[i], 0) == ParseSettingsInteger(texts[i], 1);
+    value.source = number ? ValueSource::File : ValueSource::Default;
+    value.reason = number ? DefaultReason::None : DefaultReason::NoContent;
+  }
+  UnmapViewOfFile(view);
+  return true;
 }
 
 // Windows' timer limits as the portable simulation models them.
@@ -72,25 +129,55 @@ static_assert(WindowsTimerLeastMs == USER_TIMER_MINIMUM && WindowsTimerMostMs ==
 
 }  // namespace
 
-std::string SettingsPathFor(const std::string& given) {
-  const std::string full = FullPath(given);
-  return EndsWithDll(full) ? DerivedSettingsPath(full) : full;
+std::wstring SettingsPathFor(const std::wstring& given) {
+  const std::wstring full = FullPathOf(given);
+  if (full.empty()) return given;
+  if (EndsWithSeparator(given) || IsFolder(full)) {
+    return JoinPath(full, SettingsPathOfLibrary(ProductDllName()));
+  }
+  return EndsWithIgnoringCase(full, L".dll") ? SettingsPathOfLibrary(full) : full;
 }
 
-SettingsCheck CheckSettingsFile(const std::string& settingsPath) {
-  const bool nothingThere = !settingsPath.empty() && NothingThere(settingsPath);
-  SettingsCheck check{nothingThere ? SettingsLoad() : LoadSettingsFile(settingsPath.c_str()), {}};
+std::wstring DefaultSettingsPath() {
+  return SettingsPathOfLibrary(JoinPath(FolderOf(ProgramPath()), ProductDllName()));
+}
+
+SettingsCheck CheckSettingsFile(const std::wstring& settingsPath) {
+  SettingsCheck check;
+  check.path = ReadablePath(settingsPath);
   CheckFacts& facts = check.facts;
-  const std::string full = settingsPath.empty() ? settingsPath : FullPath(settingsPath);
-  facts.checkedPath = CodePageToUtf8(full, CP_ACP);
-  const std::string dll = OwningDll(full);
-  facts.dllFileName = CodePageToUtf8(NameOf(dll), CP_ACP);
-  facts.dllBeside = !full.empty() && IsFile(dll);
-  facts.readByDllBeside = facts.dllBeside && SamePath(DerivedSettingsPath(dll), full);
-  facts.outcome = nothingThere ? SettingsLoadOutcome::NotFound : check.load.Outcome();
-  facts.openErrorCode = check.load.OpenErrorCode();
-  facts.openErrorText = CodePageToUtf8(check.load.OpenErrorSystemText(), CP_ACP);
+  facts.checkedPath = WideToUtf8(check.path);
+  const std::wstring dll = OwningDll(check.path);
+  facts.dllFileName = WideToUtf8(NameOf(dll));
+  facts.dllBeside = IsFile(dll);
+  SettingsPathBuffer ansiPath{};
+  if (facts.dllBeside) LookThroughTheDll(ReadablePath(dll), check.path, facts, ansiPath);
+
+  if (NothingThere(check.path)) {
+    facts.outcome = SettingsLoadOutcome::NotFound;
+  } else {
+    // Where the plug-in reads this file, the check reads it as the plug-in
+    // does, by the plug-in's own path; else by its own.
+    check.load = facts.readByDllBeside ? LoadSettingsFile(ansiPath.data(), MostBytesExamined)
+                                       : LoadSettingsFile(ExtendedLengthPath(check.path).c_str(), MostBytesExamined);
+    facts.outcome = check.load.Outcome();
+  }
+  facts.openErrorCode = check.load.ErrorCode();
+  // A folder that is not there, or not reachable (a network share), is told
+  // apart from a file that is not there; Wine's search does not tell them.
+  const std::wstring folder = FolderOf(check.path);
+  if (facts.outcome == SettingsLoadOutcome::NotFound && !folder.empty() &&
+      GetFileAttributesW(ExtendedLengthPath(folder).c_str()) == INVALID_FILE_ATTRIBUTES) {
+    facts.outcome = SettingsLoadOutcome::Unreachable;
+    facts.openErrorCode = GetLastError();
+  }
+  if (facts.openErrorCode != 0) facts.openErrorText = SystemMessageUtf8(facts.openErrorCode);
   facts.decode = [](std::string_view bytes) { return CodePageToUtf8(bytes, CP_ACP); };
   facts.diagnosis = DiagnoseSettings(check.load.Bytes());
+  if (facts.outcome == SettingsLoadOutcome::TooLarge) {
+    facts.fileSize = check.load.FileSize();
+    facts.mostBytesExamined = MostBytesExamined;
+    if (!ReadValuesOfLargeFile(check.path, facts.diagnosis)) facts.outcome = SettingsLoadOutcome::ReadFailed;
+  }
   return check;
 }

@@ -1,24 +1,35 @@
 #pragma once
-// The settings check's reading of one file from disk: the plug-in's own
-// LoadSettingsFile (for a path that names something itself, never a search
-// pattern), then the diagnosis of the bytes read, and whether the DLL the
-// file belongs to (the one named like it, else Tollimer.dll) stands beside
-// it and reads it. Windows only.
+// The settings check's look at one file on disk, through the plug-in's eyes:
+// which DLL the file belongs to and whether it stands beside it; the path
+// that DLL derives from its own (PluginSettingsPath.h), and so whether the
+// plug-in reads this file, another one, or none; then the file read with the
+// plug-in's own LoadSettingsFile (by the plug-in's ANSI path where it reads
+// this file, else by the wide path with the same rules), and the diagnosis of
+// the bytes read. Windows only.
+#include <cstdint>
 #include <string>
-#include <string_view>
 
 #include "CheckReport.h"
 #include "SettingsLoad.h"
 
+// The check examines files up to this size: a settings file holds a few
+// short lines, and looking for corrections keeps several copies of the file
+// in memory. Of a larger file it reports only the values the plug-in finds.
+inline constexpr std::uint64_t MostBytesExamined = 16 * 1024 * 1024;
+
 struct SettingsCheck {
+  std::wstring path;  // full, as a user reads it
   SettingsLoad load;  // owns the bytes that facts.diagnosis points into
   CheckFacts facts;
 };
 
-// `settingsPath` in the system code page, as the plug-in has it.
-SettingsCheck CheckSettingsFile(const std::string& settingsPath);
+// `settingsPath`: a full path (SettingsPathFor).
+SettingsCheck CheckSettingsFile(const std::wstring& settingsPath);
 
-// The settings path for a path given by the user: a DLL's settings file by
-// the plug-in's rule, else the path itself; full, in the system code page.
-std::string SettingsPathFor(const std::string& given);
+// The settings file meant by what the user gave: a folder's (the product's
+// DLL's settings file in it), a DLL's (by the plug-in's rule), or the file
+// itself; a full path.
+std::wstring SettingsPathFor(const std::wstring& given);
 
+// The settings file of the product's DLL beside this program.
+std::wstring DefaultSettingsPath();

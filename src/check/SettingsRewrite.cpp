@@ -2,175 +2,239 @@
 
 #include <windows.h>
 
-#include <array>
+#include <cstdint>
+#include <optional>
+#include <vector>
 
 #include "BackupName.h"
-#include "WindowsText.h"
+#include "Handle.h"
+#include "Paths.h"
+#include "Text.h"
 
 namespace {
 
-// Closes a file handle when it goes out of scope, keeping the thread's last
-// error: it may still have to be reported.
-class FileHandle {
- public:
-  explicit FileHandle(HANDLE handle) : handle_(handle) {}
-  FileHandle(const FileHandle&) = delete;
-  FileHandle& operator=(const FileHandle&) = delete;
-  ~FileHandle() { Close(); }
-  bool Valid() const { return handle_ != INVALID_HANDLE_VALUE; }
-  HANDLE Get() const { return handle_; }
-  // False, with the error kept, when closing fails (a delayed write may).
-  bool Close() {
-    if (!Valid()) return true;
-    const DWORD error = GetLastError();
-    const bool closed = CloseHandle(handle_) != FALSE;
-    handle_ = INVALID_HANDLE_VALUE;
-    if (closed) SetLastError(error);
-    return closed;
-  }
-
- private:
-  HANDLE handle_;
-};
-
-std::wstring Wide(const std::string& ansi) {
-  if (ansi.empty()) return {};
-  const int length = MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), nullptr, 0);
-  std::wstring wide(static_cast<std::size_t>(length > 0 ? length : 0), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), wide.data(), length);
-  return wide;
-}
-
-std::uint64_t Combined(DWORD high, DWORD low) { return std::uint64_t{high} << 32 | low; }
-
-RewriteOutcome Failed(RewriteFailure failure, DWORD error) {
+RewriteOutcome Failed(RewriteFailure failure, DWORD error = 0) {
   RewriteOutcome outcome;
   outcome.failure = failure;
   outcome.error = error;
-  std::array<char, 512> text{};
-  const DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0,
-                                      text.data(), static_cast<DWORD>(text.size()), nullptr);
-  std::string_view message(text.data(), length);
-  while (!message.empty() && (message.back() == '\n' || message.back() == '\r' || message.back() == ' ')) {
-    message.remove_suffix(1);
-  }
-  outcome.errorText = CodePageToUtf8(message, CP_ACP);
+  if (error != 0) outcome.errorText = SystemMessageUtf8(error);
   return outcome;
 }
 
-bool Taken(const std::string& name) { return GetFileAttributesW(Wide(name).c_str()) != INVALID_FILE_ATTRIBUTES; }
-
-// Whether the file still holds what the check read, with the same size and time.
-RewriteOutcome Reread(const std::wstring& path, const FileStamp& stamp, std::string_view checked) {
-  const FileHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file.Valid()) return Failed(RewriteFailure::CannotReread, GetLastError());
-  BY_HANDLE_FILE_INFORMATION information;
-  if (!GetFileInformationByHandle(file.Get(), &information)) {
-    return Failed(RewriteFailure::CannotReread, GetLastError());
+RewriteOutcome OpenFailed(DWORD error) {
+  switch (error) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+      return Failed(RewriteFailure::Gone);
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+      return Failed(RewriteFailure::HeldOpen, error);
+    case ERROR_ACCESS_DENIED:
+      return Failed(RewriteFailure::AccessDenied, error);
+    default:
+      return Failed(RewriteFailure::CannotOpen, error);
   }
-  const std::uint64_t size = Combined(information.nFileSizeHigh, information.nFileSizeLow);
-  const std::uint64_t lastWrite =
-      Combined(information.ftLastWriteTime.dwHighDateTime, information.ftLastWriteTime.dwLowDateTime);
-  if (!stamp.taken || size != stamp.size || lastWrite != stamp.lastWrite || size != checked.size()) {
-    return {RewriteFailure::ChangedSinceCheck, 0, {}, {}};
-  }
-  std::string now(checked.size(), '\0');
-  DWORD read = 0;
-  if (!now.empty() && !ReadFile(file.Get(), now.data(), static_cast<DWORD>(now.size()), &read, nullptr)) {
-    return Failed(RewriteFailure::CannotReread, GetLastError());
-  }
-  if (read != now.size() || now != checked) return {RewriteFailure::ChangedSinceCheck, 0, {}, {}};
-  return {};
 }
 
-// A new file in the folder of `path`, holding `bytes`, flushed to the disk.
-RewriteOutcome WriteBeside(const std::wstring& path, std::string_view bytes, std::wstring& temp) {
-  const std::size_t slash = path.find_last_of(L"\\/");
-  const std::wstring folder = slash == std::wstring::npos ? L"." : path.substr(0, slash);
-  std::array<wchar_t, MAX_PATH> name{};
-  if (GetTempFileNameW(folder.c_str(), L"tlm", 0, name.data()) == 0) {
-    return Failed(RewriteFailure::CannotCreateTemp, GetLastError());
+// The path the file system resolves an open handle to, as a user reads it;
+// "" when it cannot tell.
+std::wstring FinalPath(HANDLE handle) {
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD length = GetFinalPathNameByHandleW(handle, path.data(), static_cast<DWORD>(path.size()),
+                                                   FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+    if (length == 0) return {};
+    if (length < path.size()) {
+      path.resize(length);
+      return ReadablePath(path);
+    }
+    path.resize(length);
   }
-  temp = name.data();
-  FileHandle file(
-      CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file.Valid()) return Failed(RewriteFailure::CannotCreateTemp, GetLastError());
+}
+
+// Where the name leads when it is a link of any kind: a reparse point (a
+// symbolic link, a junction), or a name whose file really lies elsewhere
+// (what a link the system follows by itself looks like): its real path then
+// differs from its folder's real path with its own name.
+std::optional<std::wstring> LinkTarget(const std::wstring& path, HANDLE held, DWORD attributes) {
+  if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {
+    const FileHandle followed(CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                          nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    const std::wstring target = followed.Valid() ? FinalPath(followed.Get()) : std::wstring();
+    return target.empty() ? ReadablePath(path) : target;
+  }
+  const FileHandle folder(CreateFileW(ExtendedLengthPath(FolderOf(path)).c_str(), 0,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                      FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+  WIN32_FIND_DATAW found;
+  const FindHandle search(FindFirstFileW(path.c_str(), &found));
+  if (!folder.Valid() || !search.Valid()) return std::nullopt;
+  const std::wstring real = FinalPath(held);
+  const std::wstring folderReal = FinalPath(folder.Get());
+  if (real.empty() || folderReal.empty() || SamePath(real, JoinPath(folderReal, found.cFileName))) return std::nullopt;
+  return real;
+}
+
+// Whether the held file holds exactly `checked`.
+bool Holds(HANDLE file, std::string_view checked) {
+  LARGE_INTEGER size;
+  if (!GetFileSizeEx(file, &size) || static_cast<std::uint64_t>(size.QuadPart) != checked.size()) return false;
+  std::string now(checked.size(), '\0');
+  std::size_t done = 0;
+  while (done < now.size()) {
+    DWORD read = 0;
+    const auto want = static_cast<DWORD>(std::min<std::size_t>(now.size() - done, 1u << 24));
+    if (!ReadFile(file, now.data() + done, want, &read, nullptr) || read == 0) return false;
+    done += read;
+  }
+  return now == checked;
+}
+
+// A rename of the held file that never replaces a file. The new name goes
+// over as a full path in the system's own form ("\??\C:\..."): Windows would
+// take a bare name as one in the file's folder, but Wine as one in the
+// current folder. The buffer is made before the first rename, with room for
+// the longest path, so that nothing is allocated while the original bears
+// another name.
+class HeldRename {
+ public:
+  explicit HeldRename(std::size_t longestPath)
+      : buffer_(sizeof(FILE_RENAME_INFO) + (longestPath + NtPrefix.size() + 1) * sizeof(wchar_t)) {}
+
+  // `path`: full, in the extended form ("\\?\C:\...") or not.
+  bool To(HANDLE held, std::wstring_view path) {
+    if (path.starts_with(L"\\\\?\\")) path.remove_prefix(4);
+    auto* info = reinterpret_cast<FILE_RENAME_INFO*>(buffer_.data());
+    *info = FILE_RENAME_INFO{};
+    info->ReplaceIfExists = FALSE;
+    info->RootDirectory = nullptr;
+    info->FileNameLength = static_cast<DWORD>((NtPrefix.size() + path.size()) * sizeof(wchar_t));
+    wchar_t* const name = info->FileName;
+    std::copy(NtPrefix.begin(), NtPrefix.end(), name);
+    std::copy(path.begin(), path.end(), name + NtPrefix.size());
+    name[NtPrefix.size() + path.size()] = L'\0';
+    return SetFileInformationByHandle(held, FileRenameInfo, info, static_cast<DWORD>(buffer_.size())) != FALSE;
+  }
+
+ private:
+  static constexpr std::wstring_view NtPrefix = L"\\??\\";
+  std::vector<char> buffer_;
+};
+
+// A new file beside `path` holding `bytes`, flushed to the disk, with the
+// original's attributes and creation time; its path in `newPath`.
+RewriteOutcome WriteBeside(const std::wstring& path, const BY_HANDLE_FILE_INFORMATION& original,
+                           std::string_view bytes, std::wstring& newPath) {
+  constexpr DWORD kept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE |
+                         FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+  const DWORD attributes = (original.dwFileAttributes & kept) != 0 ? original.dwFileAttributes & kept
+                                                                   : FILE_ATTRIBUTE_NORMAL;
+  FileHandle file;
+  for (int number = 1; number <= MostBackupNumber && !file.Valid(); ++number) {
+    newPath = path + L".new" + (number > 1 ? NumberSuffix(number) : std::wstring());
+    file = FileHandle(CreateFileW(newPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, attributes, nullptr));
+    const DWORD error = GetLastError();
+    if (!file.Valid() && error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) {
+      newPath.clear();
+      return Failed(RewriteFailure::CannotCreateNew, error);
+    }
+  }
+  if (!file.Valid()) {
+    newPath.clear();
+    return Failed(RewriteFailure::CannotCreateNew, ERROR_FILE_EXISTS);
+  }
   while (!bytes.empty()) {
     DWORD written = 0;
-    if (!WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr)) {
-      return Failed(RewriteFailure::CannotWriteTemp, GetLastError());
+    const auto want = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 24));
+    if (!WriteFile(file.Get(), bytes.data(), want, &written, nullptr)) {
+      return Failed(RewriteFailure::CannotWriteNew, GetLastError());
     }
-    if (written == 0) return Failed(RewriteFailure::CannotWriteTemp, ERROR_WRITE_FAULT);
+    if (written == 0) return Failed(RewriteFailure::CannotWriteNew, ERROR_WRITE_FAULT);
     bytes.remove_prefix(written);
   }
-  if (!FlushFileBuffers(file.Get()) || !file.Close()) return Failed(RewriteFailure::CannotWriteTemp, GetLastError());
+  SetFileTime(file.Get(), &original.ftCreationTime, nullptr, nullptr);
+  if (!FlushFileBuffers(file.Get()) || !file.Close()) return Failed(RewriteFailure::CannotWriteNew, GetLastError());
   return {};
 }
 
 }  // namespace
 
-FileStamp StampOf(const std::string& path) {
-  WIN32_FILE_ATTRIBUTE_DATA data;
-  if (!GetFileAttributesExW(Wide(path).c_str(), GetFileExInfoStandard, &data)) return {};
-  return {true, Combined(data.nFileSizeHigh, data.nFileSizeLow),
-          Combined(data.ftLastWriteTime.dwHighDateTime, data.ftLastWriteTime.dwLowDateTime)};
-}
+RewriteOutcome RewriteSettingsFile(const std::wstring& path, std::string_view checked, std::string_view corrected,
+                                   RewriteWatch watch, void* context) {
+  const auto look = [&](RewriteStep step) {
+    if (watch != nullptr) watch(step, context);
+  };
+  const std::wstring target = ExtendedLengthPath(path);
+  const DWORD attributes = GetFileAttributesW(target.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) return OpenFailed(GetLastError());
+  if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) return Failed(RewriteFailure::BecameFolder);
+  if ((attributes & FILE_ATTRIBUTE_READONLY) != 0) return Failed(RewriteFailure::ReadOnly);
 
-RewriteOutcome RewriteSettingsFile(const std::string& path, const FileStamp& stamp, std::string_view checked,
-                                   std::string_view corrected) {
-  const std::wstring widePath = Wide(path);
-  const DWORD attributes = GetFileAttributesW(widePath.c_str());
-  if (attributes == INVALID_FILE_ATTRIBUTES) return Failed(RewriteFailure::CannotReread, GetLastError());
-  if ((attributes & FILE_ATTRIBUTE_READONLY) != 0) return {RewriteFailure::ReadOnly, 0, {}, {}};
-
-  RewriteOutcome outcome = Reread(widePath, stamp, checked);
-  if (outcome.failure != RewriteFailure::None) return outcome;
-  const std::string backup = BackupNameFor(path, Taken);
-  if (backup.empty()) return {RewriteFailure::NoBackupName, 0, {}, {}};
-
-  std::wstring temp;
-  outcome = WriteBeside(widePath, corrected, temp);
-  if (outcome.failure != RewriteFailure::None) {
-    if (!temp.empty()) DeleteFileW(temp.c_str());
+  // Held against writers, renamers and deleters until the new file is in
+  // place; the link itself, should the name be one.
+  const FileHandle held(CreateFileW(target.c_str(), GENERIC_READ | DELETE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                    FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+  if (!held.Valid()) return OpenFailed(GetLastError());
+  BY_HANDLE_FILE_INFORMATION information;
+  if (!GetFileInformationByHandle(held.Get(), &information)) return Failed(RewriteFailure::CannotOpen, GetLastError());
+  if ((information.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) return Failed(RewriteFailure::BecameFolder);
+  if (const std::optional<std::wstring> link = LinkTarget(target, held.Get(), information.dwFileAttributes)) {
+    RewriteOutcome outcome = Failed(RewriteFailure::IsLink);
+    outcome.linkTarget = WideToUtf8(*link);
     return outcome;
   }
-  // Read once more just before the replace: the new file took a moment.
-  outcome = Reread(widePath, stamp, checked);
-  if (outcome.failure != RewriteFailure::None) {
-    DeleteFileW(temp.c_str());
+  if (information.nNumberOfLinks > 1) {
+    RewriteOutcome outcome = Failed(RewriteFailure::HardLinks);
+    outcome.linkCount = information.nNumberOfLinks;
     return outcome;
   }
-  const std::wstring wideBackup = Wide(backup);
-  if (!ReplaceFileW(widePath.c_str(), temp.c_str(), wideBackup.c_str(), 0, nullptr, nullptr)) {
+  look(RewriteStep::Held);
+  if (!Holds(held.Get(), checked)) return Failed(RewriteFailure::ChangedSinceCheck);
+
+  std::wstring newPath;
+  RewriteOutcome outcome = WriteBeside(target, information, corrected, newPath);
+  if (outcome.failure != RewriteFailure::None) {
+    if (!newPath.empty()) DeleteFileW(newPath.c_str());
+    return outcome;
+  }
+  look(RewriteStep::BeforeBackup);
+
+  const std::wstring name = NameOf(target);
+  HeldRename rename(JoinPath(FolderOf(target), BackupName(name, MostBackupNumber)).size());
+  std::wstring backupPath;
+  bool kept = false;
+  for (int number = 1; number <= MostBackupNumber && !kept; ++number) {
+    const std::wstring backupName = BackupName(name, number);
+    backupPath = JoinPath(FolderOf(target), backupName);
+    kept = rename.To(held.Get(), backupPath);
     const DWORD error = GetLastError();
-    // With this error the original already bears the backup's name: it
-    // goes back to its own.
-    if (error == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2) {
-      MoveFileExW(wideBackup.c_str(), widePath.c_str(), MOVEFILE_WRITE_THROUGH);
+    if (!kept && error != ERROR_ALREADY_EXISTS && error != ERROR_FILE_EXISTS) {
+      DeleteFileW(newPath.c_str());
+      return Failed(RewriteFailure::CannotKeepOriginal, error);
     }
-    DeleteFileW(temp.c_str());
-    return Failed(RewriteFailure::CannotReplace, error);
   }
-  outcome.backupPath = CodePageToUtf8(backup, CP_ACP);
+  if (!kept) {
+    DeleteFileW(newPath.c_str());
+    return Failed(RewriteFailure::NoBackupName);
+  }
+  look(RewriteStep::BeforePutInPlace);
+  if (!MoveFileExW(newPath.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH)) {
+    const DWORD error = GetLastError();
+    if (rename.To(held.Get(), target)) {
+      DeleteFileW(newPath.c_str());
+      return Failed(RewriteFailure::CannotPutInPlace, error);
+    }
+    outcome = Failed(RewriteFailure::OriginalUnderBackup, error);
+    outcome.newPath = WideToUtf8(ReadablePath(newPath));
+  }
+  outcome.backupPath = WideToUtf8(ReadablePath(backupPath));
   return outcome;
 }
 
 bool EncodeInSystemCodePage(std::u16string_view text, std::string& ansi) {
-  if (text.empty()) return true;
-  const auto* wide = reinterpret_cast<const wchar_t*>(text.data());
-  const int length = static_cast<int>(text.size());
-  // Where the system code page is UTF-8, the default-character check is not
-  // allowed; an invalid sequence fails instead.
-  const bool utf8 = GetACP() == CP_UTF8;
-  const DWORD flags = utf8 ? WC_ERR_INVALID_CHARS : WC_NO_BEST_FIT_CHARS;
-  BOOL usedDefault = FALSE;
-  BOOL* const defaultUse = utf8 ? nullptr : &usedDefault;
-  const int size = WideCharToMultiByte(CP_ACP, flags, wide, length, nullptr, 0, nullptr, defaultUse);
-  if (size <= 0 || usedDefault) return false;
-  std::string bytes(static_cast<std::size_t>(size), '\0');
-  const int written = WideCharToMultiByte(CP_ACP, flags, wide, length, bytes.data(), size, nullptr, defaultUse);
-  if (written != size || usedDefault) return false;
-  ansi += bytes;
+  const std::optional<std::string> bytes =
+      WideToCodePage(std::wstring_view(reinterpret_cast<const wchar_t*>(text.data()), text.size()), CP_ACP);
+  if (!bytes) return false;
+  ansi += *bytes;
   return true;
 }

@@ -1,7 +1,7 @@
 #pragma once
-// The demo's output on standard output, each line written at once: UTF-8
-// bytes to a pipe or a file, the same text in UTF-16 to a console. Timeline
-// lines are stamped with the time since the plug-in was started.
+// The demo's output on standard output (Output.h), each line written at
+// once. Timeline lines are stamped with the time since the plug-in was
+// started.
 #include <windows.h>
 
 #include <string>
@@ -19,8 +19,6 @@ class Timeline {
   long long ElapsedMicroseconds() const;
 
  private:
-  HANDLE output_;
-  bool toConsole_ = false;
   LARGE_INTEGER frequency_{};
   LARGE_INTEGER start_{};
 };

@@ -16,7 +16,7 @@
 #include "PluginLibrary.h"
 #include "SettingsCheck.h"
 #include "Timeline.h"
-#include "WindowsText.h"
+#include "Text.h"
 
 namespace {
 
@@ -38,7 +38,7 @@ std::string FullPath(const std::string& path) {
 // the heading, and a note when a demo minute ends before the plug-in's switch
 // back would come.
 void PrintSettingsCheck(Timeline& timeline, const DemoOptions& options, const std::string& pluginPath) {
-  const SettingsCheck check = CheckSettingsFile(SettingsPathFor(pluginPath));
+  const SettingsCheck check = CheckSettingsFile(SettingsPathFor(CodePageToWide(pluginPath, CP_ACP)));
   const std::string report =
       WriteCheckReport(check.facts, options.japanese ? ReportLanguage::Japanese : ReportLanguage::English);
   timeline.Print("settings check (as TollimerCheck.exe reports it):\n");

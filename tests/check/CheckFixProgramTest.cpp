@@ -118,7 +118,7 @@ TEST_F(CheckFix, FileHeldOpenByAnotherProgram_IsLeftAsItWasAndExitsThree) {
   const ProgramRun run = RunCheck(Arguments("--print --lang en --fix"));
   CloseHandle(editor);
   EXPECT_EQ(run.exitCode, 3u) << run.output;
-  EXPECT_TRUE(Says(run, "The file was not corrected and is as it was: the file could not be replaced")) << run.output;
+  EXPECT_TRUE(Says(run, "The file was not corrected and is as it was: another program holds it open")) << run.output;
   EXPECT_EQ(Read(Settings()), Broken);
   EXPECT_EQ(Names(), untouched_);
 }

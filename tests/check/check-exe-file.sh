@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Checks the shipped TollimerCheck.exe as a file: a GUI program that imports
-# only system DLLs, and at most 128 KiB.
+# only system DLLs, and at most 192 KiB (wide paths of any length, the
+# writer that holds the file, the report window: 136 KiB in December 2026).
 # Usage: check-exe-file.sh TollimerCheck.exe i686-w64-mingw32-objdump
 set -euo pipefail
 exe=$1 objdump=$2
@@ -26,6 +27,6 @@ echo "subsystem: $subsystem"
 
 size=$(stat -c %s "$exe")
 echo "size: $size bytes"
-[[ $size -le 131072 ]] || fail "larger than 128 KiB"
+[[ $size -le 196608 ]] || fail "larger than 192 KiB"
 
 exit "$failed"

@@ -12,7 +12,7 @@
 
 #include "PluginLibrary.h"
 #include "Timeline.h"
-#include "WindowsText.h"
+#include "Text.h"
 
 namespace {
 

@@ -1,10 +1,13 @@
 #include "BackupName.h"
 
-std::string BackupNameFor(const std::string& path, bool (*taken)(const std::string& name)) {
-  constexpr int mostTries = 999;
-  for (int number = 1; number <= mostTries; ++number) {
-    const std::string name = path + (number == 1 ? "" : "." + std::to_string(number)) + ".bak";
-    if (!taken(name)) return name;
-  }
-  return {};
+std::wstring NumberSuffix(int number) {
+  std::wstring digits;
+  for (; number > 0; number /= 10) digits.insert(digits.begin(), static_cast<wchar_t>(L'0' + number % 10));
+  return digits;
+}
+
+std::wstring BackupName(std::wstring_view fileName, int number) {
+  std::wstring name(fileName);
+  if (number > 1) name += L"." + NumberSuffix(number);
+  return name + L".bak";
 }

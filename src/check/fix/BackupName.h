@@ -1,10 +1,17 @@
 #pragma once
-// The name under which the settings check keeps the original of a file it
-// corrects: beside it, "<name>.bak", or "<name>.2.bak", "<name>.3.bak", ...
-// when that exists, so that no earlier backup is ever overwritten. Portable:
-// whether a name is taken is the caller's question.
+// The names under which the settings check keeps the original of a file it
+// corrects: beside it, "<name>.bak", then "<name>.2.bak", "<name>.3.bak", ...
+// The writer takes the first one that no file bears at the moment it renames
+// the original (a rename that never replaces): no earlier backup is ever
+// overwritten. Portable.
 #include <string>
+#include <string_view>
 
-// `taken` tells whether a file or folder of that name exists. Empty when the
-// names up to "<name>.999.bak" are all taken.
-std::string BackupNameFor(const std::string& path, bool (*taken)(const std::string& name));
+inline constexpr int MostBackupNumber = 999;
+
+// `number` from 1 to MostBackupNumber.
+std::wstring BackupName(std::wstring_view fileName, int number);
+
+// "12" for 12 (without std::to_wstring, whose formatting would bring a
+// printf of its own into the program).
+std::wstring NumberSuffix(int number);

@@ -11,11 +11,21 @@ inline constexpr Catalogue EnglishMessages{{
 
     {Message::FileChecked, "File: {path}"},
     {Message::DllReadsFile, "{dll} is in the same folder and reads this file each time {host} starts."},
-    {Message::DllReadsOtherFile, "{dll} is in the same folder, but it reads {ini}, not this file."},
+    {Message::DllReadsOtherFile, "{dll} is in the same folder, but it reads {path}, not this file."},
     {Message::NoDllBeside,
      "There is no {dll} in this folder: {product} reads this file only when {dll} stands beside it."},
+    {Message::DllPathTooLong,
+     "{dll} is in the same folder, but {product} reads no settings file here and runs with its defaults: the full "
+     "path of {dll} takes {count} bytes in the system's code page, and {product} finds its settings file only "
+     "where that path takes at most {max}."},
+    {Message::DllPathNotInCodePage,
+     "{dll} is in the same folder, but {product} reads no settings file here and runs with its defaults: the path "
+     "of {dll} holds characters that the system's code page lacks ({text}), and {product} finds its settings file "
+     "only by a path written in that code page."},
     {Message::NoPath, "No file name was given: {product} reads nothing and uses its defaults."},
     {Message::NotFound, "The file does not exist: {product} uses its defaults."},
+    {Message::Unreachable,
+     "The file's folder cannot be found or reached: {error_text} (error {error_code}). {product} uses its defaults."},
     {Message::Directory, "This name belongs to a folder, not a file: {product} uses its defaults."},
     {Message::TimeOutOfRange,
      "The file's last-modified time lies outside 1980 to 2107 (local time); {product} passes such a file over and "
@@ -26,12 +36,19 @@ inline constexpr Catalogue EnglishMessages{{
      "reads nothing and keeps the values it had, which right after {host} starts are {value} and {value}."},
     {Message::Empty, "The file is empty: {product} uses its defaults."},
     {Message::ReadFailed, "The file could not be read: {product} uses its defaults."},
+    {Message::TooLarge,
+     "The file is {count} bytes long. {check} examines files of up to {max} bytes: a settings file holds a few "
+     "short lines, and looking for corrections keeps several copies of the file in memory. {product} reads the "
+     "whole file into memory at each start of {host} and then finds the values below."},
 
     {Message::ValuesHeading, "{product} will use:"},
+    {Message::ValuesHeadingIfRead, "If {product} read this file, it would use:"},
     {Message::ValueFromFile, "{key} = {value} (line {line})"},
     {Message::ValueDefault, "{key} = {value} (default)"},
     {Message::ValueNotRead, "{key} = {value} (not read: the file cannot be opened)"},
+    {Message::ValueFromLargeFile, "{key} = {value} (from the file)"},
     {Message::ReasonNoContent, "{product} read nothing from the file (see above)."},
+    {Message::ReasonLargeFileNoValue, "{product} finds no whole number for it in the file."},
     {Message::ReasonUtf16, "The file is saved as UTF-16, so {product} cannot read its [{section}] section (see below)."},
     {Message::ReasonHeaderNotTaken, "Line {line} is meant as the [{section}] header but is not taken as one (see below)."},
     {Message::ReasonNoSection, "The file has no [{section}] section."},
@@ -54,6 +71,7 @@ inline constexpr Catalogue EnglishMessages{{
      "{product} reads only a whole number in decimal, with an optional sign, or in hexadecimal after 0x or $."},
 
     {Message::ScheduleHeading, "What it will do:"},
+    {Message::ScheduleHeadingIfRead, "What it would do then:"},
     {Message::FirstSwitchAtFirstTick, "The first switch comes one minute after {host} starts, then one every minute."},
     {Message::FirstSwitchAfterWait,
      "For the first {minutes} minutes after {host} starts, {product} does nothing; the first switch comes in minute "
@@ -120,6 +138,11 @@ inline constexpr Catalogue EnglishMessages{{
      "If the defaults suit you, there is nothing to do. For other values, create {ini} beside {dll} with the "
      "content of the sample {ini} from the package, change the values, then start {host} again."},
     {Message::AdviceCloseOtherProgram, "Close that program, then start {host} again."},
+    {Message::AdviceShortenPath,
+     "Move the folder that holds {dll} ({host}'s program or data folder) to a shorter path, or give its folders "
+     "shorter names, then start {host} again."},
+    {Message::AdviceRenameFolders,
+     "Rename the folders on the path of {dll} so that no name holds {text}, then start {host} again."},
 
     {Message::FixHeading, "{check} can correct this in the file:"},
     {Message::FixSaveAsAnsi, "The whole file: saved again as ANSI text (the system's code page) instead of UTF-16."},
@@ -142,34 +165,59 @@ inline constexpr Catalogue EnglishMessages{{
     {Message::FixRestart,
      "{product} reads the corrected file at the next start of {host}; restart {host} to have it read now."},
     {Message::FixNotWritten, "The file was not corrected and is as it was: {reason}"},
+    {Message::RewriteGone,
+     "it is no longer there: it was deleted or renamed after {check} had read it. Run {check} again."},
+    {Message::RewriteBecameFolder, "a folder now stands under its name. Run {check} again."},
     {Message::RewriteReadOnly,
      "it is read-only. Clear \"Read-only\" in the file's properties, then run {check} again."},
-    {Message::RewriteCannotReread, "it could not be read again: {error_text} (error {error_code})"},
+    {Message::RewriteIsLink,
+     "it is a link to {path}, and {check} never replaces a link: that would move the file it leads to. Run "
+     "{check} on {path} instead."},
+    {Message::RewriteHardLinks,
+     "the file has {count} names (hard links), and the other names would keep the old content. Correct it in an "
+     "editor instead."},
+    {Message::RewriteHeldOpen,
+     "another program holds it open: {error_text} (error {error_code}). Close that program, then run {check} "
+     "again."},
+    {Message::RewriteAccessDenied,
+     "your user may not change it: {error_text} (error {error_code})."},
+    {Message::RewriteCannotOpen, "it could not be opened: {error_text} (error {error_code})"},
     {Message::RewriteChanged,
      "it changed after {check} had read it (an editor or another program saved it). Run {check} again."},
+    {Message::RewriteCannotCreateNew,
+     "no new file can be made in its folder: {error_text} (error {error_code}). Your user may not be allowed to "
+     "write there."},
+    {Message::RewriteCannotWriteNew,
+     "the corrected content could not be written: {error_text} (error {error_code}). The disk may be full."},
     {Message::RewriteNoBackupName,
      "every name for a backup beside it is taken. Delete old backups ({ini}.bak and the numbered ones), then run "
      "{check} again."},
-    {Message::RewriteCannotCreateTemp,
-     "no new file can be made in its folder: {error_text} (error {error_code}). Your user may not be allowed to "
-     "write there."},
-    {Message::RewriteCannotWriteTemp,
-     "the corrected content could not be written: {error_text} (error {error_code}). The disk may be full."},
-    {Message::RewriteCannotReplace,
-     "the file could not be replaced: {error_text} (error {error_code}). Another program may hold it open: close "
-     "it, then run {check} again."},
+    {Message::RewriteCannotKeepOriginal,
+     "the original could not be renamed to keep it as a backup: {error_text} (error {error_code})."},
+    {Message::RewriteCannotPutInPlace,
+     "the corrected file could not take the original's name: {error_text} (error {error_code}). Another program "
+     "may have made a file of that name meanwhile."},
+    {Message::FixOriginalUnderBackup,
+     "The file was not corrected: after the original was renamed to {path}, another file took its name "
+     "({error_text}, error {error_code}), and the original could not be given its name back. Nothing is lost: the "
+     "original is {path}, the corrected content {text}."},
 
     {Message::ErrorUnknownOption, "{check}: unknown option {option}"},
     {Message::ErrorLanguage, "{check}: --lang takes ja or en"},
     {Message::ErrorOneFileOnly, "{check}: only one file can be checked at a time"},
     {Message::ErrorDryRunWithoutFix, "{check}: --dry-run goes with --fix"},
+    {Message::ErrorEmptyFileName, "{check}: the file name is empty"},
+    {Message::ErrorOptionWithoutValue, "{check}: {option} needs a value"},
+    {Message::InternalFailure,
+     "Stopped: out of memory, or an internal error. Run the settings check again to see the state of the file."},
     {Message::Usage,
      "Usage: {check} [options] [file]\n"
      "Shows what {dll} will read from its settings file, and why.\n"
      "\n"
      "file\n"
-     "    a settings file, or a DLL whose settings file is meant\n"
-     "    (default: {dll} beside this program)\n"
+     "    a settings file; a DLL, for its settings file; or a folder, for\n"
+     "    the settings file of {dll} in it (default: {dll} beside this\n"
+     "    program)\n"
      "--print\n"
      "    write the report to standard output instead of a window\n"
      "--lang ja|en\n"
@@ -187,7 +235,11 @@ inline constexpr Catalogue EnglishMessages{{
      "\n"
      "Exit status:\n"
      "    0  both values come from the file as written (after the corrections)\n"
+     "       and nothing needs attention\n"
      "    1  something needs attention\n"
      "    2  a wrong command line\n"
-     "    3  the corrected file could not be written; the original is as it was\n"},
+     "    3  the file was not corrected: the report says why, and where the\n"
+     "       original is if not under its own name\n"
+     "    4  the check itself could not finish (out of memory, or its report\n"
+     "       could not be written)\n"},
 }};

@@ -13,12 +13,23 @@ inline constexpr Catalogue JapaneseMessages{{
     {Message::FileChecked, "設定ファイル: {path}"},
     {Message::DllReadsFile, "同じフォルダーに {dll} があり、{host} の起動のたびにこのファイルを読み込みます。"},
     {Message::DllReadsOtherFile,
-     "同じフォルダーに {dll} がありますが、{dll} が読み込むのは {ini} で、このファイルではありません。"},
+     "同じフォルダーに {dll} がありますが、{dll} が読み込むのは {path} で、このファイルではありません。"},
     {Message::NoDllBeside,
      "このフォルダーには {dll} がありません。{product} がこのファイルを読み込むのは、同じフォルダーに {dll} "
      "がある場合だけです。"},
+    {Message::DllPathTooLong,
+     "同じフォルダーに {dll} がありますが、{product} はここでは設定ファイルを読み込まず、既定値で動作します。"
+     "{dll} のフルパスがシステムのコード ページで {count} バイトあり、{product} が設定ファイルを見つけられるのは、"
+     "このパスが {max} バイト以下の場合だけだからです。"},
+    {Message::DllPathNotInCodePage,
+     "同じフォルダーに {dll} がありますが、{product} はここでは設定ファイルを読み込まず、既定値で動作します。"
+     "{dll} のパスに、システムのコード ページにない文字（{text}）が含まれており、{product} はこのコード ページで"
+     "書けるパスでしか設定ファイルを見つけられないためです。"},
     {Message::NoPath, "ファイル名が指定されていないため、{product} は何も読み込まず、既定値を使います。"},
     {Message::NotFound, "ファイルがありません。{product} は既定値を使います。"},
+    {Message::Unreachable,
+     "ファイルのあるフォルダーが見つからないか、アクセスできません: {error_text}（エラー {error_code}）。"
+     "{product} は既定値を使います。"},
     {Message::Directory, "この名前はファイルではなくフォルダーです。{product} は既定値を使います。"},
     {Message::TimeOutOfRange,
      "ファイルの更新日時が 1980 年～2107 年（ローカル時刻）の範囲外のため、{product} はこのファイルを読まず、"
@@ -30,12 +41,19 @@ inline constexpr Catalogue JapaneseMessages{{
      "{value} です。"},
     {Message::Empty, "ファイルが空です。{product} は既定値を使います。"},
     {Message::ReadFailed, "ファイルを読み取れませんでした。{product} は既定値を使います。"},
+    {Message::TooLarge,
+     "ファイルのサイズは {count} バイトです。{check} が詳しく調べるのは {max} バイトまでのファイルです（設定ファイルは"
+     "数行の短いテキストで、修正点を探す間はファイルの写しをいくつもメモリーに置くためです）。{product} は "
+     "{host} の起動のたびにファイル全体をメモリーに読み込み、次の値を見つけます。"},
 
     {Message::ValuesHeading, "{product} が使う値:"},
+    {Message::ValuesHeadingIfRead, "{product} がこのファイルを読み込んだ場合に使う値:"},
     {Message::ValueFromFile, "{key} = {value}（{line} 行目の値）"},
     {Message::ValueDefault, "{key} = {value}（既定値）"},
     {Message::ValueNotRead, "{key} = {value}（ファイルを開けないため、読み込まれません）"},
+    {Message::ValueFromLargeFile, "{key} = {value}（ファイルの値）"},
     {Message::ReasonNoContent, "{product} はファイルから何も読み込めませんでした（上記参照）。"},
+    {Message::ReasonLargeFileNoValue, "ファイルに、{product} が読める整数の値がありません。"},
     {Message::ReasonUtf16,
      "ファイルが UTF-16 で保存されているため、{product} は [{section}] セクションを読み取れません（下記参照）。"},
     {Message::ReasonHeaderNotTaken,
@@ -61,6 +79,7 @@ inline constexpr Catalogue JapaneseMessages{{
      "{product} が読めるのは、10 進数の整数（符号は付けても可）か、0x または $ で始まる 16 進数だけです。"},
 
     {Message::ScheduleHeading, "動作の予定:"},
+    {Message::ScheduleHeadingIfRead, "その場合の動作の予定:"},
     {Message::FirstSwitchAtFirstTick, "{host} の起動から 1 分後に最初の切り替えを行い、その後は 1 分ごとに切り替えます。"},
     {Message::FirstSwitchAfterWait,
      "{host} の起動後 {minutes} 分間、{product} は何もせず、{first_minute} 分目に最初の切り替えを行います。"
@@ -135,6 +154,11 @@ inline constexpr Catalogue JapaneseMessages{{
      "既定値のままでよければ、何もする必要はありません。別の値にするには、パッケージに含まれるサンプルの {ini} と"
      "同じ内容で、{dll} と同じフォルダーに {ini} を作り、値を書き換えてから、{host} を再起動してください。"},
     {Message::AdviceCloseOtherProgram, "そのプログラムを閉じてから、{host} を再起動してください。"},
+    {Message::AdviceShortenPath,
+     "{dll} のあるフォルダー（{host} のプログラムフォルダーまたはデータフォルダー）を短いパスに移すか、"
+     "途中のフォルダー名を短くしてから、{host} を再起動してください。"},
+    {Message::AdviceRenameFolders,
+     "{dll} のパスにあるフォルダーの名前から {text} を取り除いてから、{host} を再起動してください。"},
 
     {Message::FixHeading, "{check} は、ファイルの次の点を修正できます:"},
     {Message::FixSaveAsAnsi, "ファイル全体: UTF-16 から ANSI（システムのコード ページ）に変えて、保存し直します。"},
@@ -158,35 +182,60 @@ inline constexpr Catalogue JapaneseMessages{{
      "{product} は、次に {host} を起動したときに、修正したファイルを読み込みます。すぐに反映させるには、{host} "
      "を再起動してください。"},
     {Message::FixNotWritten, "ファイルは修正しておらず、元のままです。{reason}"},
+    {Message::RewriteGone,
+     "{check} が読み込んだ後に、ファイルが削除されたか、名前が変わりました。もう一度 {check} を実行してください。"},
+    {Message::RewriteBecameFolder, "この名前のフォルダーができています。もう一度 {check} を実行してください。"},
     {Message::RewriteReadOnly,
      "ファイルが読み取り専用になっています。ファイルのプロパティで「読み取り専用」をオフにしてから、もう一度 "
      "{check} を実行してください。"},
-    {Message::RewriteCannotReread, "ファイルを読み直せませんでした: {error_text}（エラー {error_code}）"},
+    {Message::RewriteIsLink,
+     "このファイルは {path} へのリンクです。{check} はリンクを置き換えません（リンク先のファイルが移動してしまう"
+     "ためです）。代わりに {path} に対して {check} を実行してください。"},
+    {Message::RewriteHardLinks,
+     "このファイルには名前が {count} つあり（ハードリンク）、置き換えるとほかの名前のほうは古い内容のままになります。"
+     "エディターで直接修正してください。"},
+    {Message::RewriteHeldOpen,
+     "別のプログラムがファイルを開いています: {error_text}（エラー {error_code}）。そのプログラムを閉じてから、"
+     "もう一度 {check} を実行してください。"},
+    {Message::RewriteAccessDenied, "このユーザーには、ファイルを変更する権限がありません: {error_text}（エラー {error_code}）。"},
+    {Message::RewriteCannotOpen, "ファイルを開けませんでした: {error_text}（エラー {error_code}）"},
     {Message::RewriteChanged,
      "{check} が読み込んだ後に、ファイルが変更されました（エディターや別のプログラムが保存した可能性があります）。"
      "もう一度 {check} を実行してください。"},
+    {Message::RewriteCannotCreateNew,
+     "同じフォルダーに新しいファイルを作れませんでした: {error_text}（エラー {error_code}）。"
+     "このフォルダーへの書き込みが、ユーザーに許可されていない可能性があります。"},
+    {Message::RewriteCannotWriteNew,
+     "修正した内容を書き込めませんでした: {error_text}（エラー {error_code}）。ディスクがいっぱいの可能性があります。"},
     {Message::RewriteNoBackupName,
      "バックアップに使える名前が残っていません。古いバックアップ（{ini}.bak と番号付きのもの）を削除してから、"
      "もう一度 {check} を実行してください。"},
-    {Message::RewriteCannotCreateTemp,
-     "同じフォルダーに新しいファイルを作れませんでした: {error_text}（エラー {error_code}）。"
-     "このフォルダーへの書き込みが、ユーザーに許可されていない可能性があります。"},
-    {Message::RewriteCannotWriteTemp,
-     "修正した内容を書き込めませんでした: {error_text}（エラー {error_code}）。ディスクがいっぱいの可能性があります。"},
-    {Message::RewriteCannotReplace,
-     "ファイルを置き換えられませんでした: {error_text}（エラー {error_code}）。別のプログラムがファイルを開いている"
-     "可能性があります。そのプログラムを閉じてから、もう一度 {check} を実行してください。"},
+    {Message::RewriteCannotKeepOriginal,
+     "元のファイルの名前を変えて、バックアップとして残すことができませんでした: {error_text}（エラー {error_code}）。"},
+    {Message::RewriteCannotPutInPlace,
+     "修正したファイルを元の名前にできませんでした: {error_text}（エラー {error_code}）。その間に、別のプログラムが"
+     "同じ名前のファイルを作った可能性があります。"},
+    {Message::FixOriginalUnderBackup,
+     "ファイルは修正していません。元のファイルの名前を {path} に変えた後、別のファイルが元の名前を使ったため"
+     "（{error_text}、エラー {error_code}）、元の名前に戻せませんでした。失われたものはありません。元のファイルは "
+     "{path}、修正した内容は {text} にあります。"},
 
     {Message::ErrorUnknownOption, "{check}: {option} というオプションはありません。"},
     {Message::ErrorLanguage, "{check}: --lang には ja か en を指定してください。"},
     {Message::ErrorOneFileOnly, "{check}: 一度に調べられるファイルは 1 つだけです。"},
     {Message::ErrorDryRunWithoutFix, "{check}: --dry-run は --fix と一緒に指定してください。"},
+    {Message::ErrorEmptyFileName, "{check}: ファイル名が空です。"},
+    {Message::ErrorOptionWithoutValue, "{check}: {option} には値を指定してください。"},
+    {Message::InternalFailure,
+     "処理を中断しました（メモリー不足または内部エラー）。ファイルの状態を確かめるには、設定チェックをもう一度"
+     "実行してください。"},
     {Message::Usage,
      "使い方: {check} [オプション] [ファイル]\n"
      "{dll} が設定ファイルから何を読み取るかを、その理由とともに表示します。\n"
      "\n"
      "ファイル\n"
-     "    設定ファイル、または DLL（その DLL が読む設定ファイルを調べます）\n"
+     "    設定ファイル、DLL（その DLL が読む設定ファイルを調べます）、\n"
+     "    またはフォルダー（その中の {dll} が読む設定ファイルを調べます）\n"
      "    （省略時: このプログラムと同じフォルダーにある {dll}）\n"
      "--print\n"
      "    結果をウィンドウではなく、標準出力に書き出します。\n"
@@ -204,8 +253,12 @@ inline constexpr Catalogue JapaneseMessages{{
      "修正するかどうかを確認します。\n"
      "\n"
      "終了コード:\n"
-     "    0  どちらの値もファイルに書かれたとおり（修正後を含む）\n"
+     "    0  どちらの値もファイルに書かれたとおり（修正後を含む）で、\n"
+     "       確認が必要な点はない\n"
      "    1  確認が必要な点がある\n"
      "    2  コマンドラインの誤り\n"
-     "    3  修正したファイルを書き込めなかった（元のファイルはそのまま）\n"},
+     "    3  ファイルを修正できなかった（理由と、元のファイルが元の名前で\n"
+     "       ない場合はその場所を、結果に表示します）\n"
+     "    4  設定チェック自体が最後まで動作できなかった（メモリー不足、\n"
+     "       または結果を書き出せなかった）\n"},
 }};

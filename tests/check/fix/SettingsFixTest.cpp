@@ -169,14 +169,10 @@ TEST(PlanSettingsFix, ListsEachChangeWithItsLineAndTexts) {
 
 namespace {
 
-bool BakTaken(const std::string& name) { return name.ends_with("Tollimer.ini.bak") || name.ends_with(".2.bak"); }
-bool NoneTaken(const std::string&) { return false; }
-bool AllTaken(const std::string&) { return true; }
-
-TEST(BackupNameFor, TakesTheFirstFreeNameNeverAnExistingOne) {
-  EXPECT_EQ(BackupNameFor("C:\\Becky\\PlugIns\\Tollimer.ini", NoneTaken), "C:\\Becky\\PlugIns\\Tollimer.ini.bak");
-  EXPECT_EQ(BackupNameFor("C:\\Becky\\PlugIns\\Tollimer.ini", BakTaken), "C:\\Becky\\PlugIns\\Tollimer.ini.3.bak");
-  EXPECT_EQ(BackupNameFor("Tollimer.ini", AllTaken), "");
+TEST(BackupName, NumbersEveryNameAfterTheFirst) {
+  EXPECT_EQ(BackupName(L"Tollimer.ini", 1), L"Tollimer.ini.bak");
+  EXPECT_EQ(BackupName(L"Tollimer.ini", 2), L"Tollimer.ini.2.bak");
+  EXPECT_EQ(BackupName(L"\u8868.ini", MostBackupNumber), L"\u8868.ini.999.bak");
 }
 
 }  // namespace
