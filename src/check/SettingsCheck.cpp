@@ -129,7 +129,11 @@ static_assert(WindowsTimerLeastMs == USER_TIMER_MINIMUM && WindowsTimerMostMs ==
 
 }  // namespace
 
-std::wstring SettingsPathFor(const std::wstring& given) {
+std::wstring SettingsPathFor(std::wstring given) {
+  // "C:\...\PlugIns\" in quotes reaches the program as C:\...\PlugIns" by
+  // Windows' own rules, the backslash escaping the quote; no file name holds
+  // a quote, so it is the folder that was meant.
+  if (given.ends_with(L'"')) given.back() = L'\\';
   const std::wstring full = FullPathOf(given);
   if (full.empty()) return given;
   if (EndsWithSeparator(given) || IsFolder(full)) {

@@ -29,7 +29,7 @@ SettingsCheck CheckSettingsFile(const std::wstring& settingsPath);
 // The settings file meant by what the user gave: a folder's (the product's
 // DLL's settings file in it), a DLL's (by the plug-in's rule), or the file
 // itself; a full path.
-std::wstring SettingsPathFor(const std::wstring& given);
+std::wstring SettingsPathFor(std::wstring given);
 
 // The settings file of the product's DLL beside this program.
 std::wstring DefaultSettingsPath();

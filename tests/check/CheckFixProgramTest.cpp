@@ -150,13 +150,17 @@ class MessageBoxAnswerer {
     return TRUE;
   }
 
+  // Each box is answered once, by its handle: a box still on the screen
+  // while its answer is on its way is not a new one.
   static DWORD WINAPI Run(void* self) {
     auto& answerer = *static_cast<MessageBoxAnswerer*>(self);
+    std::set<HWND> answered;
     while (!answerer.done_) {
       const HWND box = FindWindowA("#32770", nullptr);
       char title[256] = {};
-      if (box != nullptr && GetWindowTextA(box, title, sizeof title) > 0 &&
+      if (box != nullptr && answered.count(box) == 0 && GetWindowTextA(box, title, sizeof title) > 0 &&
           std::string(title).find("settings check") != std::string::npos) {
+        answered.insert(box);
         if (GetDlgItem(box, IDYES) != nullptr) {
           EnumChildWindows(box, &MessageBoxAnswerer::CollectText, reinterpret_cast<LPARAM>(&answerer.question_));
           answerer.beforeYes_();
