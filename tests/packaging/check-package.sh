@@ -60,8 +60,6 @@ for text in ReadMe-en.txt CHANGELOG.txt LICENSE.txt; do
   LC_ALL=C grep -q $'[\x80-\xff]' "$files/$text" && fail "$text: not plain ASCII"
 done
 [[ "$(tr -d '\r' <"$files/LICENSE.txt")" == "$(cat "$source/LICENSE")" ]] || fail "LICENSE.txt is not the repository's LICENSE"
-[[ "$(tr -d '\r' <"$files/CHANGELOG.txt")" == "$(cat "$source/CHANGELOG.md")" ]] ||
-  fail "CHANGELOG.txt is not the repository's CHANGELOG.md"
 grep -q '^MIT License' "$files/LICENSE.txt" && grep -q 'Copyright (c) 2026 Tollimer Works' "$files/LICENSE.txt" ||
   fail "LICENSE.txt: not the MIT licence of Tollimer Works"
 
@@ -82,12 +80,14 @@ for text in Tollimer.ini ReadMe-ja.txt ReadMe-en.txt; do
     { above = $0 } END { exit bad }' || failed=1
 done
 
-# The version and its release date, the date of its entry in CHANGELOG.md.
-date=$(sed -n "s/^## \[${version//./\\.}\] - \([0-9-]*\)$/\1/p" "$source/CHANGELOG.md")
-[[ "$date" =~ ^[0-9]{4}-[0-9]{2}-[0-9]{2}$ ]] || { fail "CHANGELOG.md: no dated entry for $version"; date=0000-01-01; }
+# The version and its release date, the date of its entry in the history.
+history=$(tr -d '\r' <"$files/CHANGELOG.txt")
+date=$(sed -n "s/^## \[${version//./\\.}\] - \([0-9-]*\)$/\1/p" <<<"$history")
+[[ "$date" =~ ^[0-9]{4}-[0-9]{2}-[0-9]{2}$ ]] || { fail "CHANGELOG.txt: no dated entry for $version"; date=0000-01-01; }
 IFS=- read -r year month day <<<"$date"
+japanese_date="$year 年 $((10#$month)) 月 $((10#$day)) 日"
 has() { grep -qF -- "$2" "$1" || fail "$1: no \"$2\""; }
-for phrase in "バージョン $version（$year 年 $((10#$month)) 月 $((10#$day)) 日公開）" "Becky!" "動作環境" "インストール" \
+for phrase in "バージョン $version（$japanese_date公開）" "Becky!" "動作環境" "インストール" \
               "アンインストール" "InterbalMinute=10" "ConnectWaitMilliSecond=1000" "TollimerCheck.exe" "60000" \
               "誤記ではありません" "BOM なしの UTF-8" "16 進数" "ブロックの解除" "SmartScreen" "管理者の権限" \
               "免責" "MIT" "CHANGELOG.txt" "Becky! の開発元" "--fix" "Tollimer.ini.bak"; do
@@ -100,6 +100,29 @@ for phrase in "Version $version, released $date" "Becky!" "Requirements" "Instal
   has "$files/ReadMe-en.txt" "$phrase"
 done
 grep -q '@TOLLIMER_' ReadMe-ja.txt.utf8 "$files/ReadMe-en.txt" && fail "a read-me keeps a @TOLLIMER_...@ placeholder"
+
+# The history as users get it: the shipped version's changes under that
+# version, nothing unlabelled, and words for users: no build internals, no
+# markup of the source, and no file that is neither in the zip nor one of the
+# user's own settings files. The Japanese read-me has the same entry, with
+# as many items.
+grep -n '\[Unreleased\]' <<<"$history" && fail "CHANGELOG.txt: an [Unreleased] section ships"
+entry=$(awk -v heading="## [$version] - $date" '$0 == heading { inside = 1; next } /^## / { inside = 0 } inside' <<<"$history")
+items=$(grep -c '^- ' <<<"$entry" || true)
+[[ $items -gt 0 ]] || fail "CHANGELOG.txt: the entry for $version lists no change"
+for word in SafeSEH "stack cookie" scripts/ SHA256SUMS reproduc CMake Wine '`' docs/ .md; do
+  grep -inF -- "$word" <<<"$history" && fail "CHANGELOG.txt: \"$word\" (above) is no word for users"
+done
+shipped=" $(tr '\n' ' ' <content.txt) "
+for file in $(grep -oE '[A-Za-z0-9_.-]+\.(dll|exe|ini|txt|zip|bak|md)\b' <<<"$history" | sort -u || true); do
+  [[ $shipped == *"/$file "* || $file == Tollimer.ini.* ]] || fail "CHANGELOG.txt names $file, which is not in the zip"
+done
+japanese_entry=$(tr -d '\r' <ReadMe-ja.txt.utf8 |
+  awk -v heading="$version（$japanese_date）" '/^更新履歴$/ { history = 1 } history && $0 == heading { inside = 1; next }
+                                               inside && /^[^ ]/ { inside = 0 } inside')
+japanese_items=$(grep -c '^  ・' <<<"$japanese_entry" || true)
+[[ $japanese_items -eq $items ]] ||
+  fail "ReadMe-ja.txt: the history's entry \"$version（$japanese_date）\" has $japanese_items items, CHANGELOG.txt's $items"
 
 # The sample settings: comments in both languages, and every other line the
 # section header or a key with its default (the plug-in's reading of it is
