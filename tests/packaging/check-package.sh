@@ -87,18 +87,35 @@ date=$(sed -n "s/^## \[${version//./\\.}\] - \([0-9-]*\)$/\1/p" <<<"$history")
 IFS=- read -r year month day <<<"$date"
 japanese_date="$year 年 $((10#$month)) 月 $((10#$day)) 日"
 has() { grep -qF -- "$2" "$1" || fail "$1: no \"$2\""; }
+lacks() { grep -nF -- "$2" "$1" && fail "$1: \"$2\" (above)"; true; }
+before() { # before <file> <text> <later text>: the first stands above the second
+  local first second
+  first=$(grep -nF -m1 -- "$2" "$1" | cut -d: -f1) second=$(grep -nF -m1 -- "$3" "$1" | cut -d: -f1)
+  [[ -n $first && -n $second && $first -lt $second ]] || fail "$1: \"$2\" does not come before \"$3\""
+}
 for phrase in "バージョン $version（$japanese_date公開）" "Becky!" "動作環境" "インストール" \
               "アンインストール" "InterbalMinute=10" "ConnectWaitMilliSecond=1000" "TollimerCheck.exe" "60000" \
-              "誤記ではありません" "BOM なしの UTF-8" "16 進数" "ブロックの解除" "SmartScreen" "管理者の権限" \
-              "免責" "MIT" "CHANGELOG.txt" "Becky! の開発元" "--fix" "Tollimer.ini.bak"; do
+              "誤記ではありません" "16 進数" "SmartScreen" "管理者の権限" "免責" "MIT" "CHANGELOG.txt" \
+              "Becky! の開発元" "--fix" "--dry-run" "Tollimer.ini.bak" "ブロックの解除" "「許可する」" "半角" \
+              '"#" や "//"' "「ANSI」か「UTF-8」" "「UTF-8 (BOM 付き)」" "B2.exe" \
+              'C:\Program Files (x86)\RimArts\B2\PlugIns' "データフォルダー" "最初の切り替えまでの待ち時間（分）" \
+              "11 分目" "ファイルを修正する" "盾" "Ctrl+A" "Ctrl+C" "Tollimer.ini.txt" "2000" "サンプル"; do
   has ReadMe-ja.txt.utf8 "$phrase"
 done
+# Wordings that read wrongly: a fraction, the hand, and the sample's other name.
+for phrase in "待つ分数" "手でメニュー" "手でオン" "見本" "BOM なしの UTF-8"; do
+  lacks ReadMe-ja.txt.utf8 "$phrase"
+done
+before ReadMe-ja.txt.utf8 "「許可する」" "すべて展開"
 for phrase in "Version $version, released $date" "Becky!" "Requirements" "Install" "Uninstall" "InterbalMinute=10" \
-              "ConnectWaitMilliSecond=1000" "plug-ins folder" "TollimerCheck.exe" "60000" "UTF-8 without" \
-              "hexadecimal" "Unblock" "SmartScreen" "administrator" "no warranty" "MIT" "CHANGELOG.txt" \
-              "maker of Becky!" "--fix" "Tollimer.ini.bak"; do
+              "ConnectWaitMilliSecond=1000" "plug-ins folder" "TollimerCheck.exe" "60000" "hexadecimal" \
+              "Unblock" "SmartScreen" "administrator" "no warranty" "MIT" "CHANGELOG.txt" "maker of Becky!" \
+              "--fix" "--dry-run" "Tollimer.ini.bak" "half-width" '"#" and "//" start no' '"ANSI" or' \
+              '"UTF-8 with BOM"' "B2.exe" 'C:\Program Files (x86)\RimArts\B2\PlugIns' "data folder" \
+              "minute 11" "Correct the file" "shield" "Ctrl+A" "Ctrl+C" "Tollimer.ini.txt" "2000"; do
   has "$files/ReadMe-en.txt" "$phrase"
 done
+before "$files/ReadMe-en.txt" "Unblock" "Extract All"
 grep -q '@TOLLIMER_' ReadMe-ja.txt.utf8 "$files/ReadMe-en.txt" && fail "a read-me keeps a @TOLLIMER_...@ placeholder"
 
 # The history as users get it: the shipped version's changes under that
@@ -127,8 +144,12 @@ japanese_items=$(grep -c '^  ・' <<<"$japanese_entry" || true)
 # The sample settings: comments in both languages, and every other line the
 # section header or a key with its default (the plug-in's reading of it is
 # sample_settings_test's).
-for phrase in "最初の切り替えまでに待つ分数" "誤記ではありません" 'really is spelled "InterbalMinute"' "TollimerCheck.exe"; do
+for phrase in "サンプル" "最初の切り替えまでの待ち時間（分）" "誤記ではありません" "半角" '"#" や "//"' \
+              "「ANSI」か「UTF-8」" 'really is spelled "InterbalMinute"' "TollimerCheck.exe"; do
   has Tollimer.ini.utf8 "$phrase"
+done
+for phrase in "見本" "待つ分数"; do
+  lacks Tollimer.ini.utf8 "$phrase"
 done
 tr -d '\r' <Tollimer.ini.utf8 | grep -vxE '|;.*|\[Env\]|InterbalMinute=10|ConnectWaitMilliSecond=1000' &&
   fail "Tollimer.ini: the lines above are neither comments nor the section and its two keys"
