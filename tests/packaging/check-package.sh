@@ -60,8 +60,6 @@ for text in ReadMe-en.txt CHANGELOG.txt LICENSE.txt; do
   LC_ALL=C grep -q $'[\x80-\xff]' "$files/$text" && fail "$text: not plain ASCII"
 done
 [[ "$(tr -d '\r' <"$files/LICENSE.txt")" == "$(cat "$source/LICENSE")" ]] || fail "LICENSE.txt is not the repository's LICENSE"
-[[ "$(tr -d '\r' <"$files/CHANGELOG.txt")" == "$(cat "$source/CHANGELOG.md")" ]] ||
-  fail "CHANGELOG.txt is not the repository's CHANGELOG.md"
 grep -q '^MIT License' "$files/LICENSE.txt" && grep -q 'Copyright (c) 2026 Tollimer Works' "$files/LICENSE.txt" ||
   fail "LICENSE.txt: not the MIT licence of Tollimer Works"
 
@@ -82,30 +80,76 @@ for text in Tollimer.ini ReadMe-ja.txt ReadMe-en.txt; do
     { above = $0 } END { exit bad }' || failed=1
 done
 
-# The version and its release date, the date of its entry in CHANGELOG.md.
-date=$(sed -n "s/^## \[${version//./\\.}\] - \([0-9-]*\)$/\1/p" "$source/CHANGELOG.md")
-[[ "$date" =~ ^[0-9]{4}-[0-9]{2}-[0-9]{2}$ ]] || { fail "CHANGELOG.md: no dated entry for $version"; date=0000-01-01; }
+# The version and its release date, the date of its entry in the history.
+history=$(tr -d '\r' <"$files/CHANGELOG.txt")
+date=$(sed -n "s/^## \[${version//./\\.}\] - \([0-9-]*\)$/\1/p" <<<"$history")
+[[ "$date" =~ ^[0-9]{4}-[0-9]{2}-[0-9]{2}$ ]] || { fail "CHANGELOG.txt: no dated entry for $version"; date=0000-01-01; }
 IFS=- read -r year month day <<<"$date"
+japanese_date="$year 年 $((10#$month)) 月 $((10#$day)) 日"
 has() { grep -qF -- "$2" "$1" || fail "$1: no \"$2\""; }
-for phrase in "バージョン $version（$year 年 $((10#$month)) 月 $((10#$day)) 日公開）" "Becky!" "動作環境" "インストール" \
+lacks() { grep -nF -- "$2" "$1" && fail "$1: \"$2\" (above)"; true; }
+before() { # before <file> <text> <later text>: the first stands above the second
+  local first second
+  first=$(grep -nF -m1 -- "$2" "$1" | cut -d: -f1) second=$(grep -nF -m1 -- "$3" "$1" | cut -d: -f1)
+  [[ -n $first && -n $second && $first -lt $second ]] || fail "$1: \"$2\" does not come before \"$3\""
+}
+for phrase in "バージョン $version（$japanese_date公開）" "Becky!" "動作環境" "インストール" \
               "アンインストール" "InterbalMinute=10" "ConnectWaitMilliSecond=1000" "TollimerCheck.exe" "60000" \
-              "誤記ではありません" "BOM なしの UTF-8" "16 進数" "ブロックの解除" "SmartScreen" "管理者の権限" \
-              "免責" "MIT" "CHANGELOG.txt" "Becky! の開発元" "--fix" "Tollimer.ini.bak"; do
+              "誤記ではありません" "16 進数" "SmartScreen" "管理者の権限" "免責" "MIT" "CHANGELOG.txt" \
+              "Becky! の開発元" "--fix" "--dry-run" "Tollimer.ini.bak" "ブロックの解除" "「許可する」" "半角" \
+              '"#" や "//"' "「ANSI」か「UTF-8」" "「UTF-8 (BOM 付き)」" "B2.exe" \
+              'C:\Program Files (x86)\RimArts\B2\PlugIns' "データフォルダー" "最初の切り替えまでの待ち時間（分）" \
+              "11 分目" "ファイルを修正する" "盾" "Ctrl+A" "Ctrl+C" "Tollimer.ini.txt" "2000" "サンプル"; do
   has ReadMe-ja.txt.utf8 "$phrase"
 done
+# Wordings that read wrongly: a fraction, the hand, and the sample's other name.
+for phrase in "待つ分数" "手でメニュー" "手でオン" "見本" "BOM なしの UTF-8"; do
+  lacks ReadMe-ja.txt.utf8 "$phrase"
+done
+before ReadMe-ja.txt.utf8 "「許可する」" "すべて展開"
 for phrase in "Version $version, released $date" "Becky!" "Requirements" "Install" "Uninstall" "InterbalMinute=10" \
-              "ConnectWaitMilliSecond=1000" "plug-ins folder" "TollimerCheck.exe" "60000" "UTF-8 without" \
-              "hexadecimal" "Unblock" "SmartScreen" "administrator" "no warranty" "MIT" "CHANGELOG.txt" \
-              "maker of Becky!" "--fix" "Tollimer.ini.bak"; do
+              "ConnectWaitMilliSecond=1000" "plug-ins folder" "TollimerCheck.exe" "60000" "hexadecimal" \
+              "Unblock" "SmartScreen" "administrator" "no warranty" "MIT" "CHANGELOG.txt" "maker of Becky!" \
+              "--fix" "--dry-run" "Tollimer.ini.bak" "half-width" '"#" and "//" start no' '"ANSI" or' \
+              '"UTF-8 with BOM"' "B2.exe" 'C:\Program Files (x86)\RimArts\B2\PlugIns' "data folder" \
+              "minute 11" "Correct the file" "shield" "Ctrl+A" "Ctrl+C" "Tollimer.ini.txt" "2000"; do
   has "$files/ReadMe-en.txt" "$phrase"
 done
+before "$files/ReadMe-en.txt" "Unblock" "Extract All"
 grep -q '@TOLLIMER_' ReadMe-ja.txt.utf8 "$files/ReadMe-en.txt" && fail "a read-me keeps a @TOLLIMER_...@ placeholder"
+
+# The history as users get it: the shipped version's changes under that
+# version, nothing unlabelled, and words for users: no build internals, no
+# markup of the source, and no file that is neither in the zip nor one of the
+# user's own settings files. The Japanese read-me has the same entry, with
+# as many items.
+grep -n '\[Unreleased\]' <<<"$history" && fail "CHANGELOG.txt: an [Unreleased] section ships"
+entry=$(awk -v heading="## [$version] - $date" '$0 == heading { inside = 1; next } /^## / { inside = 0 } inside' <<<"$history")
+items=$(grep -c '^- ' <<<"$entry" || true)
+[[ $items -gt 0 ]] || fail "CHANGELOG.txt: the entry for $version lists no change"
+for word in SafeSEH "stack cookie" scripts/ SHA256SUMS reproduc CMake Wine '`' docs/ .md; do
+  grep -inF -- "$word" <<<"$history" && fail "CHANGELOG.txt: \"$word\" (above) is no word for users"
+done
+shipped=" $(tr '\n' ' ' <content.txt) "
+for file in $(grep -oE '[A-Za-z0-9_.-]+\.(dll|exe|ini|txt|zip|bak|md)\b' <<<"$history" | sort -u || true); do
+  [[ $shipped == *"/$file "* || $file == Tollimer.ini.* ]] || fail "CHANGELOG.txt names $file, which is not in the zip"
+done
+japanese_entry=$(tr -d '\r' <ReadMe-ja.txt.utf8 |
+  awk -v heading="$version（$japanese_date）" '/^更新履歴$/ { history = 1 } history && $0 == heading { inside = 1; next }
+                                               inside && /^[^ ]/ { inside = 0 } inside')
+japanese_items=$(grep -c '^  ・' <<<"$japanese_entry" || true)
+[[ $japanese_items -eq $items ]] ||
+  fail "ReadMe-ja.txt: the history's entry \"$version（$japanese_date）\" has $japanese_items items, CHANGELOG.txt's $items"
 
 # The sample settings: comments in both languages, and every other line the
 # section header or a key with its default (the plug-in's reading of it is
 # sample_settings_test's).
-for phrase in "最初の切り替えまでに待つ分数" "誤記ではありません" 'really is spelled "InterbalMinute"' "TollimerCheck.exe"; do
+for phrase in "サンプル" "最初の切り替えまでの待ち時間（分）" "誤記ではありません" "半角" '"#" や "//"' \
+              "「ANSI」か「UTF-8」" 'really is spelled "InterbalMinute"' "TollimerCheck.exe"; do
   has Tollimer.ini.utf8 "$phrase"
+done
+for phrase in "見本" "待つ分数"; do
+  lacks Tollimer.ini.utf8 "$phrase"
 done
 tr -d '\r' <Tollimer.ini.utf8 | grep -vxE '|;.*|\[Env\]|InterbalMinute=10|ConnectWaitMilliSecond=1000' &&
   fail "Tollimer.ini: the lines above are neither comments nor the section and its two keys"
