@@ -1,5 +1,9 @@
 #include "PluginLibrary.h"
 
+#include <optional>
+
+#include "Text.h"
+
 namespace {
 
 template <typename Callback>
@@ -11,25 +15,21 @@ Callback CallbackAs(FARPROC entry) {
 }  // namespace
 
 std::string DescribeError(DWORD code) {
-  std::string text = "error " + std::to_string(code);
-  char message[512] = {};
-  const DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0,
-                                      message, sizeof message, nullptr);
-  std::string_view system(message, length);
-  while (!system.empty() && (system.back() == '\n' || system.back() == '\r' || system.back() == ' ')) {
-    system.remove_suffix(1);
-  }
-  if (!system.empty()) {
-    text += ": ";
-    text += system;
-  }
-  return text;
+  const std::string system = SystemMessageUtf8(code);
+  return "error " + std::to_string(code) + (system.empty() ? "" : ": " + system);
 }
 
 PluginLibrary::~PluginLibrary() { Unload(); }
 
-bool PluginLibrary::Load(const std::string& path) {
-  module_ = LoadLibraryA(path.c_str());
+bool PluginLibrary::Load(const std::wstring& widePath) {
+  // As the host does: by a path in the system code page.
+  const std::string path = WideToUtf8(widePath);
+  const std::optional<std::string> ansiPath = WideToCodePage(widePath, CP_ACP);
+  if (!ansiPath) {
+    error_ = "could not load " + path + ": its path holds characters the system code page lacks";
+    return false;
+  }
+  module_ = LoadLibraryA(ansiPath->c_str());
   if (module_ == nullptr) {
     const DWORD code = GetLastError();
     if (code == ERROR_DLL_INIT_FAILED) {

@@ -36,7 +36,7 @@ class PluginLibrary {
 
   // Loads the library and looks its callbacks up. On failure `Error()` says
   // why and nothing stays loaded.
-  bool Load(const std::string& path);
+  bool Load(const std::wstring& path);
   // FreeLibrary, once.
   void Unload();
   const std::string& Error() const { return error_; }

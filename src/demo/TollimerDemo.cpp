@@ -16,29 +16,16 @@
 #include "PluginLibrary.h"
 #include "SettingsCheck.h"
 #include "Timeline.h"
+#include "Paths.h"
 #include "Text.h"
 
 namespace {
 
-std::string ModuleDirectory() {
-  char path[MAX_PATH] = {};
-  const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string directory(path, length);
-  const auto slash = directory.find_last_of("\\/");
-  return slash == std::string::npos ? "." : directory.substr(0, slash);
-}
-
-std::string FullPath(const std::string& path) {
-  char full[MAX_PATH] = {};
-  const DWORD length = GetFullPathNameA(path.c_str(), MAX_PATH, full, nullptr);
-  return length == 0 || length >= MAX_PATH ? path : std::string(full, length);
-}
-
 // TollimerCheck's report on the file the plug-in will read, indented under
 // the heading, and a note when a demo minute ends before the plug-in's switch
 // back would come.
-void PrintSettingsCheck(Timeline& timeline, const DemoOptions& options, const std::string& pluginPath) {
-  const SettingsCheck check = CheckSettingsFile(SettingsPathFor(CodePageToWide(pluginPath, CP_ACP)));
+void PrintSettingsCheck(Timeline& timeline, const DemoOptions& options, const std::wstring& pluginPath) {
+  const SettingsCheck check = CheckSettingsFile(SettingsPathFor(pluginPath));
   const std::string report =
       WriteCheckReport(check.facts, options.japanese ? ReportLanguage::Japanese : ReportLanguage::English);
   timeline.Print("settings check (as TollimerCheck.exe reports it):\n");
@@ -88,19 +75,21 @@ void RunMessageLoopUntil(const Timeline& timeline, long long deadline, Done done
 
 int Run(const DemoOptions& options) {
   Timeline timeline;
-  const std::string pluginDir = FullPath(options.pluginDir.empty() ? ModuleDirectory() + "\\PlugIns" : options.pluginDir);
-  const std::string pluginPath = pluginDir + "\\Tollimer.dll";
-  const std::string settingsPath = pluginDir + "\\Tollimer.ini";
+  const std::wstring pluginDir = FullPathOf(options.pluginDir.empty() ? JoinPath(FolderOf(ProgramPath()), L"PlugIns")
+                                                                      : CodePageToWide(options.pluginDir, CP_ACP));
+  const std::wstring pluginPath = JoinPath(pluginDir, L"Tollimer.dll");
+  const std::wstring settingsPath = JoinPath(pluginDir, L"Tollimer.ini");
 
-  if (!options.iniPath.empty() && !CopyFileA(options.iniPath.c_str(), settingsPath.c_str(), FALSE)) {
-    timeline.Print("TollimerDemo: could not copy " + options.iniPath + " to " + settingsPath + " (" +
-                   DescribeError(GetLastError()) + ")\n");
+  if (!options.iniPath.empty() &&
+      !CopyFileW(CodePageToWide(options.iniPath, CP_ACP).c_str(), settingsPath.c_str(), FALSE)) {
+    timeline.Print("TollimerDemo: could not copy " + CodePageToUtf8(options.iniPath, CP_ACP) + " to " +
+                   WideToUtf8(settingsPath) + " (" + DescribeError(GetLastError()) + ")\n");
     return 1;
   }
 
   timeline.Print(std::string("Tollimer demo host: a stand-in for the mail client, version ") + DemoHostVersion +
                  (options.failVersion ? " (told to answer BKA_GetVersion with null)" : "") + "\n");
-  timeline.Print("plug-in:  " + pluginPath + "\n");
+  timeline.Print("plug-in:  " + WideToUtf8(pluginPath) + "\n");
   PrintSettingsCheck(timeline, options, pluginPath);
   std::string clock =
       "clock:    1 minute = " + std::to_string(options.minuteMs) + " ms, " + CountOf(options.minutes, "minute");
