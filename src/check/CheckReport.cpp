@@ -79,7 +79,7 @@ class ReportBuilder {
         break;
       case SettingsLoadOutcome::OpenFailed:
         Put(words_.Say<Message::OpenFailed>(ErrorText{facts_.openErrorText}, ErrorCode{facts_.openErrorCode}));
-        Put(words_.Say<Message::OpenFailedWhy>(Value{EffectiveValue(facts_, PluginSettings[0])}));
+        Put(words_.Say<Message::OpenFailedWhy>());
         break;
       case SettingsLoadOutcome::Empty:
         Put(words_.Say<Message::Empty>());
@@ -217,8 +217,10 @@ class ReportBuilder {
       case FindingKind::DuplicateKey:
         return words_.Say<Message::FindDuplicateKey>(line, key, other);
       case FindingKind::NearMissKey:
-        if (f.setting != nullptr && f.setting->key == IntervalSetting.key) {
-          return words_.Say<Message::FindNearMissIntervalKey>(line, Text{Quote(f.text)}, key);
+        if (f.setting != nullptr && !f.setting->oddLetter.empty()) {
+          return words_.Say<Message::FindNearMissOddlySpeltKey>(line, Text{Quote(f.text)}, key,
+                                                                Letter{f.setting->oddLetter},
+                                                                ExpectedLetter{f.setting->expectedLetter});
         }
         return words_.Say<Message::FindNearMissKey>(line, Text{Quote(f.text)}, key);
       case FindingKind::KeyInOtherSection:

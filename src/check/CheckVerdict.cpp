@@ -2,15 +2,13 @@
 
 std::optional<ScheduleSettings> ReadAtStart(const CheckFacts& facts) {
   if (facts.outcome == SettingsLoadOutcome::OpenFailed) return std::nullopt;
-  return ScheduleSettings{facts.diagnosis.Value(IntervalSetting).value, facts.diagnosis.Value(ConnectWaitSetting).value};
+  SettingTexts texts;
+  for (std::size_t i = 0; i < texts.size(); ++i) texts[i] = facts.diagnosis.values[i].text;
+  return ScheduleSettingsFrom(texts);
 }
 
 std::int32_t EffectiveValue(const CheckFacts& facts, const IntegerSetting& setting) {
-  // The scheduler keeps these two; a setting added to the table must be
-  // given its value here too.
-  static_assert(PluginSettings.size() == 2, "say here what the plug-in runs with for the new setting");
-  const ScheduleSettings used = SettingsInUse(ReadAtStart(facts));
-  return setting.key == IntervalSetting.key ? used.intervalMinutes : used.connectWaitMs;
+  return SettingsInUse(ReadAtStart(facts)).*setting.field;
 }
 
 bool NeedsAttention(const CheckFacts& facts) { return AdviceFor(facts) != Advice::NothingToDo; }

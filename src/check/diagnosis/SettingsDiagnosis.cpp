@@ -107,7 +107,7 @@ class Walk {
       inSection_ = true;
       sectionName_ = line.name;
       sectionLine_ = lineNumber_;
-      inEnv_ = SettingsNamesMatch(line.name, IntervalSetting.section);
+      inEnv_ = SettingsNamesMatch(line.name, PluginSection);
       if (inEnv_) {
         ++envSections_;
         envHeaderLine_ = lineNumber_;
@@ -158,7 +158,7 @@ class Walk {
   // A line meant as the header `name` that the plug-in does not take as one.
   void Hidden(std::string_view name) {
     if (!inSection_) hiddenHeaderLine_ = lineNumber_;
-    if (hiddenEnvHeaderLine_ == 0 && SettingsNamesMatch(name, IntervalSetting.section)) {
+    if (hiddenEnvHeaderLine_ == 0 && SettingsNamesMatch(name, PluginSection)) {
       hiddenEnvHeaderLine_ = lineNumber_;
     }
   }

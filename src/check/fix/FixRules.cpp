@@ -43,9 +43,14 @@ constexpr std::array<std::string_view, 5> MinuteUnits{"m", "min", "mins", "minut
 constexpr std::array<std::string_view, 5> MillisecondUnits{"ms", "msec", "msecs", "millisecond", "milliseconds"};
 
 std::span<const std::string_view> OwnUnits(const IntegerSetting& setting) {
-  if (setting.key == IntervalSetting.key) return MinuteUnits;
-  if (setting.key == ConnectWaitSetting.key) return MillisecondUnits;
-  return {};
+  switch (setting.unit) {
+    case TimeUnit::Minute:
+      return MinuteUnits;
+    case TimeUnit::Millisecond:
+      return MillisecondUnits;
+    default:
+      return {};
+  }
 }
 
 bool StartsAsNote(std::string_view text) {

@@ -23,7 +23,7 @@ inline constexpr Catalogue EnglishMessages{{
     {Message::OpenFailed, "The file exists but cannot be opened: {error_text} (error {error_code})"},
     {Message::OpenFailedWhy,
      "Another program may hold it open for writing (an editor, a synchronisation or backup tool). {product} then "
-     "reads nothing and keeps the values it had, which right after {host} starts are {value} and {value}."},
+     "reads nothing and keeps the values it had: right after {host} starts, those below."},
     {Message::Empty, "The file is empty: {product} uses its defaults."},
     {Message::ReadFailed, "The file could not be read: {product} uses its defaults."},
 
@@ -97,9 +97,9 @@ inline constexpr Catalogue EnglishMessages{{
      "There are {count} [{section}] sections. Only the last one, from line {line}, counts: keys in the earlier "
      "ones are not read."},
     {Message::FindDuplicateKey, "Line {line}: {key} is set again; the later line wins, and line {other_line} has no effect."},
-    {Message::FindNearMissIntervalKey,
+    {Message::FindNearMissOddlySpeltKey,
      "Line {line}: {text} is not a {product} key and is ignored. Did you mean {key}? The key really is spelled "
-     "with a \"b\": {key}."},
+     "with a \"{letter}\" where one expects a \"{expected_letter}\": {key}."},
     {Message::FindNearMissKey, "Line {line}: {text} is not a {product} key and is ignored. Did you mean {key}?"},
     {Message::FindKeyInOtherSection,
      "Line {line}: {key} stands in the section [{text}] (line {other_line}), not in [{section}], and is not read "

@@ -26,8 +26,7 @@ inline constexpr Catalogue JapaneseMessages{{
     {Message::OpenFailed, "ファイルはありますが、開けません: {error_text}（エラー {error_code}）"},
     {Message::OpenFailedWhy,
      "別のプログラム（エディター、同期ソフト、バックアップソフトなど）が、書き込み用に開いている可能性があります。"
-     "この場合 {product} は設定を読み込めず、それまでの値のまま動作します。{host} の起動直後は、その値はどちらも "
-     "{value} です。"},
+     "この場合 {product} は設定を読み込めず、それまでの値のまま動作します（{host} の起動直後の値は下記のとおりです）。"},
     {Message::Empty, "ファイルが空です。{product} は既定値を使います。"},
     {Message::ReadFailed, "ファイルを読み取れませんでした。{product} は既定値を使います。"},
 
@@ -108,9 +107,9 @@ inline constexpr Catalogue JapaneseMessages{{
      "それより前の [{section}] セクションにあるキーは読み込まれません。"},
     {Message::FindDuplicateKey,
      "{line} 行目: {key} がもう一度設定されています。後の行の値が有効になり、{other_line} 行目の値は使われません。"},
-    {Message::FindNearMissIntervalKey,
+    {Message::FindNearMissOddlySpeltKey,
      "{line} 行目: {text}は {product} のキーではないため、無視されます。{key} と書くつもりではありませんでしたか。"
-     "{product} が読むキー名は、v ではなく b を使った「{key}」です。"},
+     "{product} が読むキー名は、{expected_letter} ではなく {letter} を使った「{key}」です。"},
     {Message::FindNearMissKey,
      "{line} 行目: {text}は {product} のキーではないため、無視されます。{key} と書くつもりではありませんでしたか。"},
     {Message::FindKeyInOtherSection,

@@ -65,7 +65,7 @@ enum class Message : std::uint8_t {
   FindHeaderWithTextJoinsSection,
   FindSeveralSections,
   FindDuplicateKey,
-  FindNearMissIntervalKey,
+  FindNearMissOddlySpeltKey,
   FindNearMissKey,
   FindKeyInOtherSection,
   FindKeyAfterUnreadHeader,
@@ -148,16 +148,18 @@ enum class Slot : std::uint8_t {
   error_code,
   error_text,
   option,
+  letter,
+  expected_letter,
 };
 
 inline constexpr Slot FirstPassedSlot = Slot::path;
-inline constexpr std::size_t SlotCount = static_cast<std::size_t>(Slot::option) + 1;
+inline constexpr std::size_t SlotCount = static_cast<std::size_t>(Slot::expected_letter) + 1;
 
 inline constexpr std::array<std::string_view, SlotCount> SlotNames{
     "product", "version", "host", "check", "dll", "ini", "section", "interval_key", "wait_key",
     "path", "line", "other_line", "count", "byte_number", "key", "value", "text", "reason", "min", "max",
     "minutes", "first_minute", "days", "wait_ms", "wait_s", "minute_ms", "unsigned_ms", "cap_days",
-    "timer_ms", "error_code", "error_text", "option"};
+    "timer_ms", "error_code", "error_text", "option", "letter", "expected_letter"};
 
 // One catalogue entry; a catalogue lists every message once, in the order of
 // the enumeration, which Placeholders.h checks while building.

@@ -34,7 +34,7 @@ std::string_view Words::Filled(Slot slot) const {
     case Slot::ini:
       return ini_;
     case Slot::section:
-      return PluginSettings[0].section;
+      return PluginSection;
     case Slot::interval_key:
       return IntervalSetting.key;
     case Slot::wait_key:

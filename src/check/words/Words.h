@@ -58,6 +58,8 @@ using TimerMs = Arg<Slot::timer_ms>;
 using ErrorCode = Arg<Slot::error_code>;
 using ErrorText = Arg<Slot::error_text>;
 using Option = Arg<Slot::option>;
+using Letter = Arg<Slot::letter>;
+using ExpectedLetter = Arg<Slot::expected_letter>;
 
 // The placeholders of a message that the caller passes.
 template <Message M>
