@@ -1,5 +1,22 @@
 #include "CheckVerdict.h"
 
+#include <algorithm>
+
+#include "ScheduleForecast.h"
+
+namespace {
+
+// The file as such: every value comes from it as written, nothing in it needs
+// a look, and the schedule those values give warns of nothing.
+bool FileReadsAsMeant(const CheckFacts& facts) {
+  const SettingsDiagnosis& d = facts.diagnosis;
+  const bool allFromFile = std::all_of(d.values.begin(), d.values.end(),
+                                      [](const SettingValue& value) { return value.source == ValueSource::File; });
+  return allFromFile && d.findings.empty() && ForecastSchedule(ReadAtStart(facts)).warnings.empty();
+}
+
+}  // namespace
+
 std::optional<ScheduleSettings> ReadAtStart(const CheckFacts& facts) {
   if (facts.outcome == SettingsLoadOutcome::OpenFailed) return std::nullopt;
   SettingTexts texts;
@@ -26,7 +43,7 @@ Advice AdviceFor(const CheckFacts& facts) {
     default:
       return Advice::CorrectAndRestart;
   }
-  if (facts.diagnosis.NeedsAttention()) return Advice::CorrectAndRestart;
+  if (!FileReadsAsMeant(facts)) return Advice::CorrectAndRestart;
   if (!facts.dllBeside) return Advice::PutDllBeside;
   if (!facts.readByDllBeside) return Advice::RenameForDll;
   return Advice::NothingToDo;

@@ -11,6 +11,19 @@ std::string TenthsOfDays(std::int64_t milliseconds) {
   return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10);
 }
 
+std::vector<ScheduleWarning> WarnAboutSchedule(const ScheduleTimeline& schedule) {
+  std::vector<ScheduleWarning> warnings;
+  if (schedule.firstSwitchMinute == 1) warnings.push_back(ScheduleWarning::IntervalNotPositive);
+  if (schedule.countedMinutes >= HugeIntervalMinutes) warnings.push_back(ScheduleWarning::IntervalHuge);
+  if (schedule.armedDelayMs == 0) warnings.push_back(ScheduleWarning::WaitZero);
+  if (schedule.nextSwitchCancelsSwitchBack) {
+    // Windows capped the delay: the plug-in handed over a negative wait.
+    const bool capped = schedule.timerDelayMs < schedule.armedDelayMs;
+    warnings.push_back(capped ? ScheduleWarning::WaitNegative : ScheduleWarning::WaitMinuteOrMore);
+  }
+  return warnings;
+}
+
 }  // namespace
 
 std::string SecondsText(std::int64_t milliseconds) {

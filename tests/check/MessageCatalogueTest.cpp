@@ -9,7 +9,7 @@
 
 #include "PluginSettings.h"
 #include "ProductIdentity.h"
-#include "SettingsDiagnosis.h"
+#include "ScheduleForecast.h"
 #include "Words.h"
 
 namespace {

@@ -247,34 +247,6 @@ IntegerFaultFacts ExplainIntegerFault(std::string_view value) {
   return facts;
 }
 
-bool SettingsDiagnosis::NeedsAttention() const {
-  const bool allFromFile = std::all_of(values.begin(), values.end(),
-                                      [](const SettingValue& value) { return value.source == ValueSource::File; });
-  return !allFromFile || !findings.empty() || !warnings.empty();
-}
-
-std::int64_t FirstSwitchMinute(std::int32_t intervalMinutes) {
-  // The wait does not move it.
-  return SimulateSchedule(ScheduleSettings{intervalMinutes, ConnectWaitSetting.fallback}).firstSwitchMinute;
-}
-
-std::vector<ScheduleWarning> WarnAboutSchedule(const ScheduleTimeline& schedule) {
-  std::vector<ScheduleWarning> warnings;
-  if (schedule.firstSwitchMinute == 1) warnings.push_back(ScheduleWarning::IntervalNotPositive);
-  if (schedule.countedMinutes >= HugeIntervalMinutes) warnings.push_back(ScheduleWarning::IntervalHuge);
-  if (schedule.armedDelayMs == 0) warnings.push_back(ScheduleWarning::WaitZero);
-  if (schedule.nextSwitchCancelsSwitchBack) {
-    // Windows capped the delay: the plug-in handed over a negative wait.
-    const bool capped = schedule.timerDelayMs < schedule.armedDelayMs;
-    warnings.push_back(capped ? ScheduleWarning::WaitNegative : ScheduleWarning::WaitMinuteOrMore);
-  }
-  return warnings;
-}
-
-std::vector<ScheduleWarning> WarnAboutSchedule(std::int32_t intervalMinutes, std::int32_t connectWaitMs) {
-  return WarnAboutSchedule(SimulateSchedule(ScheduleSettings{intervalMinutes, connectWaitMs}));
-}
-
 SettingsDiagnosis DiagnoseSettings(std::string_view bytes) {
   SettingsDiagnosis result;
   Walk walk(result);
@@ -290,6 +262,5 @@ SettingsDiagnosis DiagnoseSettings(std::string_view bytes) {
   for (std::size_t i = 0; i < PluginSettings.size(); ++i) {
     result.values[i] = ValueOf(PluginSettings[i], walk.Sightings(i), walk, !bytes.empty());
   }
-  result.warnings = WarnAboutSchedule(result.Value(IntervalSetting).value, result.Value(ConnectWaitSetting).value);
   return result;
 }

@@ -16,7 +16,6 @@
 #include <vector>
 
 #include "PluginSettings.h"
-#include "ScheduleSimulation.h"
 
 // Why a value is not an integer in the plug-in's syntax.
 enum class IntegerFault {
@@ -87,37 +86,16 @@ struct Finding {
   std::string_view text;
 };
 
-enum class ScheduleWarning {
-  IntervalNotPositive,  // the first minute already switches
-  IntervalHuge,         // the first switch needs over a week of running
-  WaitZero,             // switched back at once
-  WaitMinuteOrMore,     // the next minute's switch cancels the switch back: on and off by turns
-  WaitNegative,         // a huge unsigned delay, capped near 24.8 days: as WaitMinuteOrMore
-};
-
-// The interval from which the first switch is over a week away.
-inline constexpr std::int32_t HugeIntervalMinutes = 7 * 24 * 60;
-
 struct SettingsDiagnosis {
   std::array<SettingValue, PluginSettings.size()> values;  // in the table's order
   std::vector<Finding> findings;  // in file order mostly; at most MaxFindings
   std::size_t findingsLeftOut = 0;
-  std::vector<ScheduleWarning> warnings;
 
   static constexpr std::size_t MaxFindings = 40;
-
-  // Whether the user should look: a default applies, or anything was found.
-  bool NeedsAttention() const;
 
   const SettingValue& Value(const IntegerSetting& setting) const { return values[IndexOfSetting(setting)]; }
   SettingValue& Value(const IntegerSetting& setting) { return values[IndexOfSetting(setting)]; }
 };
-
-// Read off the plug-in's own scheduler (ScheduleSimulation.h).
-// The minute after start of the first switch.
-std::int64_t FirstSwitchMinute(std::int32_t intervalMinutes);
-std::vector<ScheduleWarning> WarnAboutSchedule(const ScheduleTimeline& schedule);
-std::vector<ScheduleWarning> WarnAboutSchedule(std::int32_t intervalMinutes, std::int32_t connectWaitMs);
 
 // `bytes`: everything read from the file, also what follows a NUL. The texts
 // in the result point into `bytes`.

@@ -141,33 +141,4 @@ TEST(ExplainIntegerFault, SaysWhyAValueIsNoInteger) {
   }
 }
 
-struct ScheduleCase {
-  std::int32_t interval, wait;
-  std::vector<ScheduleWarning> warnings;
-};
-
-TEST(WarnAboutSchedule, WarnsOfSurprisingValuesOnly) {
-  using W = ScheduleWarning;
-  const ScheduleCase cases[] = {
-      {10, 1000, {}},
-      {0, 1, {W::IntervalNotPositive}},
-      {-5, 59'999, {W::IntervalNotPositive}},
-      {HugeIntervalMinutes - 1, 1000, {}},
-      {HugeIntervalMinutes, 1000, {W::IntervalHuge}},
-      {1, 0, {W::WaitZero}},
-      {1, 60'000, {W::WaitMinuteOrMore}},
-      {1, -1, {W::WaitNegative}},
-      {1, 9, {}},
-      {1, 59'999, {}},
-      {1, 2147483647, {W::WaitMinuteOrMore}},
-      {0, -2147483647 - 1, {W::IntervalNotPositive, W::WaitNegative}},
-  };
-  for (const ScheduleCase& c : cases) {
-    EXPECT_EQ(WarnAboutSchedule(c.interval, c.wait), c.warnings) << c.interval << " " << c.wait;
-  }
-  EXPECT_EQ(FirstSwitchMinute(10), 11);
-  EXPECT_EQ(FirstSwitchMinute(-3), 1);
-  EXPECT_EQ(FirstSwitchMinute(2147483647), 2147483648LL);
-}
-
 }  // namespace
