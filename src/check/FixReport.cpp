@@ -27,7 +27,20 @@ class FixWords {
     return {};
   }
 
-  const Words& Say() const { return words_; }
+  std::string Blocked(const SettingsFixPlan& plan) const {
+    switch (plan.blocked) {
+      case FixBlock::Utf16CharacterNotInCodePage:
+        return words_.Say<Message::FixBlockedCharacter>(Line{plan.blockedLine}) + "\n";
+      case FixBlock::Utf16Malformed:
+        return words_.Say<Message::FixBlockedMalformed>() + "\n";
+      case FixBlock::None:
+        break;
+    }
+    return {};
+  }
+
+  std::string Heading() const { return words_.Say<Message::FixHeading>(); }
+  std::string More(std::size_t count) const { return words_.Say<Message::FindMore>(Count{count}); }
 
  private:
   static std::string_view TrimmedLine(std::string_view line) {
@@ -45,21 +58,12 @@ class FixWords {
 std::string WriteFixPlan(const SettingsFixPlan& plan, const CheckFacts& facts, ReportLanguage language,
                          std::size_t mostChanges) {
   const FixWords words(facts, language);
-  switch (plan.blocked) {
-    case FixBlock::Utf16CharacterNotInCodePage:
-      return words.Say().Say<Message::FixBlockedCharacter>(Line{plan.blockedLine}) + "\n";
-    case FixBlock::Utf16Malformed:
-      return words.Say().Say<Message::FixBlockedMalformed>() + "\n";
-    case FixBlock::None:
-      break;
-  }
+  if (plan.blocked != FixBlock::None) return words.Blocked(plan);
   if (!plan.ChangesAnything()) return {};
-  std::string text = words.Say().Say<Message::FixHeading>() + "\n";
+  std::string text = words.Heading() + "\n";
   const std::size_t shown = std::min(plan.changes.size(), mostChanges);
   for (std::size_t i = 0; i < shown; ++i) text += "  " + words.Change(plan.changes[i]) + "\n";
-  if (shown < plan.changes.size()) {
-    text += "  " + words.Say().Say<Message::FindMore>(Count{plan.changes.size() - shown}) + "\n";
-  }
+  if (shown < plan.changes.size()) text += "  " + words.More(plan.changes.size() - shown) + "\n";
   return text;
 }
 

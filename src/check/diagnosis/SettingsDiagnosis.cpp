@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "KeySpelling.h"
 #include "SettingsInteger.h"
 #include "SettingsLines.h"
 
@@ -16,39 +17,6 @@ bool IsHexDigit(char c) { return IsDigit(c) || (UpperAscii(c) >= 'A' && UpperAsc
 bool IsRejected(std::string_view value) {
   // A text the parser accepts gives the same value whatever the fallback.
   return ParseSettingsInteger(value, 0) != ParseSettingsInteger(value, 1);
-}
-
-// Edit distance of two short names, letters compared without case; longer
-// names than the buffer allows are "far".
-std::size_t EditDistance(std::string_view a, std::string_view b) {
-  constexpr std::size_t longest = 48;
-  constexpr std::size_t far = 1000;
-  if (a.size() > longest || b.size() > longest) return far;
-  std::array<std::size_t, longest + 1> previous{};
-  std::array<std::size_t, longest + 1> current{};
-  for (std::size_t j = 0; j <= b.size(); ++j) previous[j] = j;
-  for (std::size_t i = 1; i <= a.size(); ++i) {
-    current[0] = i;
-    for (std::size_t j = 1; j <= b.size(); ++j) {
-      const std::size_t change = UpperAscii(a[i - 1]) == UpperAscii(b[j - 1]) ? 0 : 1;
-      current[j] = std::min({previous[j] + 1, current[j - 1] + 1, previous[j - 1] + change});
-    }
-    previous = current;
-  }
-  return previous[b.size()];
-}
-
-std::size_t CommonPrefixIgnoringCase(std::string_view a, std::string_view b) {
-  std::size_t n = 0;
-  while (n < a.size() && n < b.size() && UpperAscii(a[n]) == UpperAscii(b[n])) ++n;
-  return n;
-}
-
-// "IntervalMinute", "InterbalMinutes", "ConnectWaitMilliSeconds" and
-// "ConnectWaitMs" were meant as the key; "Server" or "Timeout" were not.
-bool LooksLikeKey(std::string_view written, std::string_view key) {
-  if (written.size() < 6) return false;
-  return EditDistance(written, key) <= 3 || CommonPrefixIgnoringCase(written, key) >= 8;
 }
 
 // Whether the bytes look like UTF-16: 1 = mark FF FE, 2 = mark FE FF, 0 = NUL

@@ -5,34 +5,14 @@
 #include <cstddef>
 #include <span>
 
+#include "KeySpelling.h"
 #include "SettingsInteger.h"
 #include "SettingsLines.h"
 
 namespace {
 
+// A slip is certain at two letters at most.
 constexpr std::size_t MostSlips = 2;
-
-// Letters changed, added, dropped or swapped with a neighbour, case aside
-// (optimal string alignment); names longer than any key are "far".
-std::size_t Slips(std::string_view a, std::string_view b) {
-  constexpr std::size_t longest = 40;
-  constexpr std::size_t far = MostSlips + 1;
-  if (a.size() > longest || b.size() > longest) return far;
-  std::array<std::array<std::size_t, longest + 1>, longest + 1> d{};
-  for (std::size_t i = 0; i <= a.size(); ++i) d[i][0] = i;
-  for (std::size_t j = 0; j <= b.size(); ++j) d[0][j] = j;
-  for (std::size_t i = 1; i <= a.size(); ++i) {
-    for (std::size_t j = 1; j <= b.size(); ++j) {
-      const bool same = UpperAscii(a[i - 1]) == UpperAscii(b[j - 1]);
-      d[i][j] = std::min({d[i - 1][j] + 1, d[i][j - 1] + 1, d[i - 1][j - 1] + (same ? 0 : 1)});
-      if (i > 1 && j > 1 && UpperAscii(a[i - 1]) == UpperAscii(b[j - 2]) &&
-          UpperAscii(a[i - 2]) == UpperAscii(b[j - 1])) {
-        d[i][j] = std::min(d[i][j], d[i - 2][j - 2] + 1);
-      }
-    }
-  }
-  return d[a.size()][b.size()];
-}
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
