@@ -48,12 +48,7 @@ class ReportBuilder {
   static std::string_view KeyOf(const IntegerSetting* setting) {
     return setting != nullptr ? setting->key : std::string_view();
   }
-  bool SavedAsUtf16() const {
-    for (const Finding& finding : facts_.diagnosis.findings) {
-      if (finding.kind == FindingKind::Utf16) return true;
-    }
-    return false;
-  }
+  FileKind KindOfFile() const { return facts_.diagnosis.kind.kind; }
 
   void FileSection() {
     Put(words_.Say<Message::FileChecked>(Path{facts_.checkedPath}));
@@ -130,7 +125,8 @@ class ReportBuilder {
         return words_.Say<Message::ReasonNoContent>();
       case DefaultReason::NoEnvSection:
         // A UTF-16 file may well hold the header: it cannot be read at all.
-        if (SavedAsUtf16()) return words_.Say<Message::ReasonUtf16>();
+        if (KindOfFile() == FileKind::Utf16) return words_.Say<Message::ReasonUtf16>();
+        if (KindOfFile() == FileKind::NotText) return words_.Say<Message::ReasonNotText>();
         if (value.line != 0) return words_.Say<Message::ReasonHeaderNotTaken>(Line{value.line});
         return words_.Say<Message::ReasonNoSection>();
       case DefaultReason::KeyMissing:
@@ -204,11 +200,20 @@ class ReportBuilder {
     const Key key{KeyOf(f.setting)};
     switch (f.kind) {
       case FindingKind::Utf16:
+        // That it reads nothing follows from its own reading: no header.
+        if (facts_.diagnosis.sections == 0) return words_.Say<Message::FindUtf16ReadsNothing>();
         return words_.Say<Message::FindUtf16>();
+      case FindingKind::NotText: {
+        const std::string_view format = FormatName(facts_.diagnosis.kind.format);
+        if (format.empty()) return words_.Say<Message::FindNotTextControlBytes>();
+        return words_.Say<Message::FindNotTextFormat>(Text{format});
+      }
       case FindingKind::Utf8MarkBeforeHeader:
         return words_.Say<Message::FindUtf8MarkBeforeHeader>(line, Text{Quote(f.text)});
       case FindingKind::NulByte:
-        return words_.Say<Message::FindNulByte>(line, ByteNumber{f.count + 1});
+        return words_.Say<Message::FindNulByte>(line, ByteNumber{f.byte + 1});
+      case FindingKind::NulPadding:
+        return words_.Say<Message::FindNulPadding>(line, ByteNumber{f.byte + 1}, Count{f.count});
       case FindingKind::HeaderWithTrailingText:
         if (f.otherLine == 0) return words_.Say<Message::FindHeaderWithTextDropsLines>(line, Text{Quote(f.text)});
         return words_.Say<Message::FindHeaderWithTextJoinsSection>(line, Text{Quote(f.text)}, other);

@@ -17,6 +17,8 @@ class FixWords {
     switch (change.rule) {
       case FixRule::SaveAsAnsi:
         return words_.Say<Message::FixSaveAsAnsi>();
+      case FixRule::RemoveNulPadding:
+        return words_.Say<Message::FixRemoveNulPadding>(Count{change.before.size()});
       case FixRule::RemoveUtf8Mark:
         return words_.Say<Message::FixRemoveMark>(line, Text{Quote(TrimmedLine(change.after))});
       case FixRule::RenameKey:

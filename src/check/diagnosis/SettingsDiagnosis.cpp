@@ -19,17 +19,6 @@ bool IsRejected(std::string_view value) {
   return ParseSettingsInteger(value, 0) != ParseSettingsInteger(value, 1);
 }
 
-// Whether the bytes look like UTF-16: 1 = mark FF FE, 2 = mark FE FF, 0 = NUL
-// bytes throughout; -1 when not.
-int Utf16Form(std::string_view bytes) {
-  if (bytes.size() >= 2 && bytes[0] == '\xFF' && bytes[1] == '\xFE') return 1;
-  if (bytes.size() >= 2 && bytes[0] == '\xFE' && bytes[1] == '\xFF') return 2;
-  const std::string_view head(bytes.data(), std::min<std::size_t>(bytes.size(), 512));
-  if (head.size() < 4) return -1;
-  const auto nuls = static_cast<std::size_t>(std::count(head.begin(), head.end(), '\0'));
-  return nuls * 3 >= head.size() ? 0 : -1;
-}
-
 // Where the key of a setting was seen, in the section of that name being read
 // and in earlier ones.
 struct KeySightings {
@@ -40,9 +29,12 @@ struct KeySightings {
 
 class Walk {
  public:
-  explicit Walk(SettingsDiagnosis& result) : result_(result) {}
+  // `reportLines`: whether what the lines may mean is worth saying; not for
+  // a file that is no text.
+  Walk(SettingsDiagnosis& result, bool reportLines) : result_(result), reportLines_(reportLines) {}
 
   void Add(const Finding& finding) {
+    if (!reportLines_ && finding.line != 0) return;
     if (result_.findings.size() < SettingsDiagnosis::MaxFindings) {
       result_.findings.push_back(finding);
     } else {
@@ -56,6 +48,7 @@ class Walk {
     while (lines.Next(line)) Take(line);
     contentSize_ = lines.ContentSize();
     endLine_ = lines.EndLineNumber();
+    result_.sections = sections_;
     if (envSections_ > 1) {
       Add({FindingKind::SeveralEnvSections, envHeaderLine_, 0, envSections_, nullptr, {}});
     }
@@ -72,6 +65,7 @@ class Walk {
     lineNumber_ = line.number;
     if (line.kind == SettingsLineKind::Nothing) return;
     if (line.kind == SettingsLineKind::Header) {
+      ++sections_;
       inSection_ = true;
       sectionName_ = line.name;
       sectionLine_ = lineNumber_;
@@ -146,6 +140,8 @@ class Walk {
   }
 
   SettingsDiagnosis& result_;
+  const bool reportLines_;
+  std::size_t sections_ = 0;
   std::size_t lineNumber_ = 0;
   std::size_t contentSize_ = 0;
   std::size_t endLine_ = 0;
@@ -217,14 +213,17 @@ IntegerFaultFacts ExplainIntegerFault(std::string_view value) {
 
 SettingsDiagnosis DiagnoseSettings(std::string_view bytes) {
   SettingsDiagnosis result;
-  Walk walk(result);
-
-  const int utf16 = Utf16Form(bytes);
-  if (utf16 >= 0) walk.Add({FindingKind::Utf16, 0, 0, static_cast<std::size_t>(utf16), nullptr, {}});
+  result.kind = KindOfFile(bytes);
+  Walk walk(result, result.kind.kind != FileKind::NotText);
+  if (result.kind.kind == FileKind::Utf16) walk.Add({FindingKind::Utf16, 0, 0, 0, nullptr, {}});
+  if (result.kind.kind == FileKind::NotText) walk.Add({FindingKind::NotText, 0, 0, 0, nullptr, {}});
 
   walk.Run(bytes);
-  if (walk.ContentSize() < bytes.size() && utf16 < 0) {
-    walk.Add({FindingKind::NulByte, walk.EndLine(), 0, walk.ContentSize(), nullptr, {}});
+  if (result.kind.kind == FileKind::NulPadded) {
+    walk.Add({FindingKind::NulPadding, walk.EndLine(), 0, bytes.size() - walk.ContentSize(), nullptr, {},
+              walk.ContentSize()});
+  } else if (walk.ContentSize() < bytes.size() && result.kind.kind == FileKind::Text) {
+    walk.Add({FindingKind::NulByte, walk.EndLine(), 0, 0, nullptr, {}, walk.ContentSize()});
   }
 
   for (std::size_t i = 0; i < PluginSettings.size(); ++i) {

@@ -15,6 +15,7 @@
 #include <string_view>
 #include <vector>
 
+#include "FileKind.h"
 #include "PluginSettings.h"
 
 // Why a value is not an integer in the plug-in's syntax.
@@ -64,9 +65,11 @@ struct SettingValue {
 };
 
 enum class FindingKind {
-  Utf16,                // saved as UTF-16: `count` 1 = byte-order mark FF FE, 2 = FE FF, 0 = NUL bytes throughout
+  Utf16,                // saved as UTF-16 (the diagnosis' `kind` says how)
+  NotText,              // no text at all (the diagnosis' `kind` says what); no finding about its lines
   Utf8MarkBeforeHeader, // the header at `line` (`text`, without the mark) follows a UTF-8 byte-order mark
-  NulByte,              // a NUL at byte `count` (0-based) on `line`: nothing after it is read
+  NulByte,              // a NUL at `byte` on `line`: nothing after it is read
+  NulPadding,           // from `byte`, on `line`, to the end: `count` NUL bytes and nothing else
   HeaderWithTrailingText,  // `text` at `line` starts like a header but goes on after its "]"; the
                            // section it falls into starts at `otherLine` (0: none, dropped)
   SeveralEnvSections,   // `count` sections of that name; the last starts at `line`
@@ -84,9 +87,12 @@ struct Finding {
   std::size_t count = 0;
   const IntegerSetting* setting = nullptr;
   std::string_view text;
+  std::size_t byte = 0;  // 0-based offset in the file
 };
 
 struct SettingsDiagnosis {
+  FileKindFacts kind;        // what the file is
+  std::size_t sections = 0;  // section headers the plug-in takes: none, and it reads nothing at all
   std::array<SettingValue, PluginSettings.size()> values;  // in the table's order
   std::vector<Finding> findings;  // in file order mostly; at most MaxFindings
   std::size_t findingsLeftOut = 0;

@@ -34,11 +34,6 @@ std::string Applied(std::string_view bytes, std::vector<Edit> edits) {
   return out;
 }
 
-bool Finds(const SettingsDiagnosis& diagnosis, FindingKind kind) {
-  return std::any_of(diagnosis.findings.begin(), diagnosis.findings.end(),
-                     [kind](const Finding& finding) { return finding.kind == kind; });
-}
-
 // Whether the plug-in takes the value from `line`, be it a number or not.
 bool ReadsLine(const SettingValue& value, std::size_t line) {
   return value.line == line && (value.reason == DefaultReason::None || value.reason == DefaultReason::NotAnInteger);
@@ -49,7 +44,10 @@ class Planner {
   Planner(std::string_view bytes, AnsiEncoder encode) : encode_(encode) { plan_.bytes = bytes; }
 
   SettingsFixPlan Run() {
+    // Nothing in it is the user's text.
+    if (KindOfFile(plan_.bytes).kind == FileKind::NotText) return std::move(plan_);
     if (!ResaveUtf16()) return std::move(plan_);
+    RemoveNulPadding();
     RemoveUtf8Mark();
     RenameKeys();
     ReduceValues();
@@ -60,7 +58,7 @@ class Planner {
   // False when the file stays UTF-16: nothing else can be read in it.
   bool ResaveUtf16() {
     const SettingsDiagnosis diagnosis = DiagnoseSettings(plan_.bytes);
-    if (!Finds(diagnosis, FindingKind::Utf16)) return true;
+    if (diagnosis.kind.kind != FileKind::Utf16) return true;
     // Bytes with many NULs that the plug-in still reads a value from are
     // not taken for UTF-16: that value must stay as it is.
     const bool readsAValue = std::any_of(diagnosis.values.begin(), diagnosis.values.end(),
@@ -74,13 +72,22 @@ class Planner {
     }
     // ANSI text that starts like a UTF-16 mark ("\xFF\xFE" is "ÿþ" in many
     // code pages) would be taken for UTF-16 once more: no certain result.
-    if (Finds(DiagnoseSettings(resave.bytes), FindingKind::Utf16)) {
+    if (KindOfFile(resave.bytes).kind == FileKind::Utf16) {
       plan_.blocked = FixBlock::Utf16Malformed;
       return false;
     }
     plan_.changes.push_back({FixRule::SaveAsAnsi, 0, nullptr, {}, {}});
     plan_.bytes = resave.bytes;
     return true;
+  }
+
+  // Nothing the user wrote is in it, and the plug-in stops reading at its
+  // first byte.
+  void RemoveNulPadding() {
+    const FileKindFacts kind = KindOfFile(plan_.bytes);
+    if (kind.kind != FileKind::NulPadded) return;
+    plan_.changes.push_back({FixRule::RemoveNulPadding, 0, nullptr, plan_.bytes.substr(kind.textSize), {}});
+    plan_.bytes.resize(kind.textSize);
   }
 
   void RemoveUtf8Mark() {

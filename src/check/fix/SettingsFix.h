@@ -3,6 +3,7 @@
 // corrected bytes. Only certain corrections (FixRules.h, Utf16ToAnsi.h), each
 // for a fault the diagnosis found:
 //   - a file saved as UTF-16: saved again in the ANSI code page;
+//   - NUL bytes after the text, to the end of the file: removed;
 //   - a UTF-8 byte-order mark before the first header: removed;
 //   - a slip of a key's spelling in the [Env] section that counts, where that
 //     key is missing: renamed;
@@ -21,6 +22,7 @@
 
 enum class FixRule {
   SaveAsAnsi,      // the whole file (line 0): UTF-16 to the ANSI code page
+  RemoveNulPadding,  // the end of the file (line 0): `before` the NUL bytes, `after` empty
   RemoveUtf8Mark,  // line 1: `before` is the line with the mark, `after` without
   RenameKey,       // `before` the key as written, `after` the key
   ReduceToDigits,  // `before` the value as written, `after` the digits
@@ -51,5 +53,5 @@ struct SettingsFixPlan {
 };
 
 // `bytes`: everything read from the file. `encode` converts UTF-16 text to the
-// system's ANSI code page.
+// system's ANSI code page. A file that is no text is left as it is.
 SettingsFixPlan PlanSettingsFix(std::string_view bytes, AnsiEncoder encode);

@@ -33,6 +33,7 @@ inline constexpr Catalogue EnglishMessages{{
     {Message::ValueNotRead, "{key} = {value} (not read: the file cannot be opened)"},
     {Message::ReasonNoContent, "{product} read nothing from the file (see above)."},
     {Message::ReasonUtf16, "The file is saved as UTF-16, so {product} cannot read its [{section}] section (see below)."},
+    {Message::ReasonNotText, "The file is not a text file, and {product} finds no [{section}] section in it (see below)."},
     {Message::ReasonHeaderNotTaken, "Line {line} is meant as the [{section}] header but is not taken as one (see below)."},
     {Message::ReasonNoSection, "The file has no [{section}] section."},
     {Message::ReasonKeyMissing, "There is no {key} line in [{section}]."},
@@ -79,14 +80,26 @@ inline constexpr Catalogue EnglishMessages{{
     {Message::FindingsHeading, "Look at this in the file:"},
     {Message::FindUtf16,
      "The file is saved as UTF-16 (\"Unicode\"). {product} reads only ANSI text (the system's code page: "
-     "Shift-JIS on Japanese Windows) or UTF-8 without a byte-order mark, and finds nothing in this file. Save it "
+     "Shift-JIS on Japanese Windows) or UTF-8 without a byte-order mark. Save it again with the encoding \"ANSI\"."},
+    {Message::FindUtf16ReadsNothing,
+     "The file is saved as UTF-16 (\"Unicode\"). {product} reads only ANSI text (the system's code page: "
+     "Shift-JIS on Japanese Windows) or UTF-8 without a byte-order mark, and can read nothing in this file. Save it "
      "again with the encoding \"ANSI\"."},
+    {Message::FindNotTextFormat,
+     "The file is not a text file: it begins as a {text} file does. A settings file is plain text; perhaps another "
+     "file was saved or copied under this name. Put the settings file in its place."},
+    {Message::FindNotTextControlBytes,
+     "The file is not a text file: it is full of control characters, as binary data is. A settings file is plain "
+     "text; perhaps another file was saved or copied under this name. Put the settings file in its place."},
     {Message::FindUtf8MarkBeforeHeader,
      "Line {line}: the file starts with a UTF-8 byte-order mark (BOM), so {text} is not taken as a section header "
      "and the lines under it are ignored. Save the file again with the encoding \"ANSI\" (or UTF-8 without BOM)."},
     {Message::FindNulByte,
      "Line {line}: a NUL byte (byte {byte_number} of the file) ends the text for {product}; everything after it is "
      "ignored."},
+    {Message::FindNulPadding,
+     "Line {line}: from byte {byte_number} to the end, the file holds nothing but {count} NUL bytes (zeros), as a "
+     "program that stopped while saving may leave. {product} reads the text before the first of them."},
     {Message::FindHeaderWithTextDropsLines,
      "Line {line}: {text} is not a section header, because something follows its \"]\" (a comment goes on a line "
      "of its own). The lines below it are ignored."},
@@ -123,6 +136,7 @@ inline constexpr Catalogue EnglishMessages{{
 
     {Message::FixHeading, "{check} can correct this in the file:"},
     {Message::FixSaveAsAnsi, "The whole file: saved again as ANSI text (the system's code page) instead of UTF-16."},
+    {Message::FixRemoveNulPadding, "The end of the file: the {count} NUL bytes after the text are removed."},
     {Message::FixRemoveMark, "Line {line}: the UTF-8 byte-order mark (BOM) before {text} is removed."},
     {Message::FixRenameKey, "Line {line}: {text} becomes {key}."},
     {Message::FixReduceValue, "Line {line}: the value {text} becomes {value}."},

@@ -37,6 +37,8 @@ inline constexpr Catalogue JapaneseMessages{{
     {Message::ReasonNoContent, "{product} はファイルから何も読み込めませんでした（上記参照）。"},
     {Message::ReasonUtf16,
      "ファイルが UTF-16 で保存されているため、{product} は [{section}] セクションを読み取れません（下記参照）。"},
+    {Message::ReasonNotText,
+     "ファイルがテキストファイルではなく、{product} は [{section}] セクションを見つけられません（下記参照）。"},
     {Message::ReasonHeaderNotTaken,
      "{line} 行目の [{section}] は、セクションの見出しとして認識されていません（下記参照）。"},
     {Message::ReasonNoSection, "ファイルに [{section}] セクションがありません。"},
@@ -87,15 +89,30 @@ inline constexpr Catalogue JapaneseMessages{{
     {Message::FindingsHeading, "ファイルの確認が必要な点:"},
     {Message::FindUtf16,
      "ファイルが UTF-16（Unicode）で保存されています。{product} が読めるのは、ANSI（システムのコード ページ。"
-     "日本語版 Windows では Shift-JIS）か BOM なしの UTF-8 のテキストだけなので、このファイルは内容をまったく"
-     "読み取れません。"
+     "日本語版 Windows では Shift-JIS）か BOM なしの UTF-8 のテキストだけです。"
      "文字コードを「ANSI」にして、保存し直してください。"},
+    {Message::FindUtf16ReadsNothing,
+     "ファイルが UTF-16（Unicode）で保存されています。読めるのは ANSI（システムのコード ページ。"
+     "日本語版 Windows では Shift-JIS）か BOM なしの UTF-8 のテキストだけなので、{product} はこのファイルの内容を"
+     "まったく読み取れません。文字コードを「ANSI」にして、保存し直してください。"},
+    {Message::FindNotTextFormat,
+     "このファイルはテキストファイルではありません。先頭が {text} ファイルと同じ形式です。設定ファイルはテキスト"
+     "ファイルです。別のファイルがこの名前で保存またはコピーされた可能性があります。正しい設定ファイルに置き換えて"
+     "ください。"},
+    {Message::FindNotTextControlBytes,
+     "このファイルはテキストファイルではありません。バイナリデータのように、制御文字が多く含まれています。設定"
+     "ファイルはテキストファイルです。別のファイルがこの名前で保存またはコピーされた可能性があります。正しい設定"
+     "ファイルに置き換えてください。"},
     {Message::FindUtf8MarkBeforeHeader,
      "{line} 行目: ファイルの先頭に UTF-8 の BOM（バイト順マーク）があるため、{text}がセクションの見出しとして"
      "認識されず、その下の行は無視されます。文字コードを「ANSI」（または BOM なしの UTF-8）にして、"
      "保存し直してください。"},
     {Message::FindNulByte,
      "{line} 行目: NUL 文字（ファイルの先頭から {byte_number} バイト目）があり、{product} はそこから後ろをすべて無視します。"},
+    {Message::FindNulPadding,
+     "{line} 行目: ファイルの {byte_number} バイト目から末尾までは、NUL 文字（値が 0 のバイト）が {count} バイト"
+     "続いているだけです。保存中に止まったプログラムが、このように残すことがあります。{product} は、最初の NUL 文字の"
+     "手前までのテキストを読み込みます。"},
     {Message::FindHeaderWithTextDropsLines,
      "{line} 行目: {text}は「]」の後ろに文字があるため、セクションの見出しになりません（コメントは別の行に"
      "書いてください）。この下の行は無視されます。"},
@@ -137,6 +154,7 @@ inline constexpr Catalogue JapaneseMessages{{
 
     {Message::FixHeading, "{check} は、ファイルの次の点を修正できます:"},
     {Message::FixSaveAsAnsi, "ファイル全体: UTF-16 から ANSI（システムのコード ページ）に変えて、保存し直します。"},
+    {Message::FixRemoveNulPadding, "ファイルの末尾: テキストの後ろにある {count} バイトの NUL 文字を取り除きます。"},
     {Message::FixRemoveMark, "{line} 行目: {text}の前にある UTF-8 の BOM（バイト順マーク）を取り除きます。"},
     {Message::FixRenameKey, "{line} 行目: {text}を {key} に直します。"},
     {Message::FixReduceValue, "{line} 行目: 値{text}を {value} に直します。"},

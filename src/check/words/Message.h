@@ -31,6 +31,7 @@ enum class Message : std::uint8_t {
   ValueNotRead,
   ReasonNoContent,
   ReasonUtf16,
+  ReasonNotText,
   ReasonHeaderNotTaken,
   ReasonNoSection,
   ReasonKeyMissing,
@@ -59,8 +60,12 @@ enum class Message : std::uint8_t {
   // What the file may not mean as intended.
   FindingsHeading,
   FindUtf16,
+  FindUtf16ReadsNothing,
+  FindNotTextFormat,
+  FindNotTextControlBytes,
   FindUtf8MarkBeforeHeader,
   FindNulByte,
+  FindNulPadding,
   FindHeaderWithTextDropsLines,
   FindHeaderWithTextJoinsSection,
   FindSeveralSections,
@@ -81,6 +86,7 @@ enum class Message : std::uint8_t {
   // The corrections the check can make, and how writing them went.
   FixHeading,
   FixSaveAsAnsi,
+  FixRemoveNulPadding,
   FixRemoveMark,
   FixRenameKey,
   FixReduceValue,

@@ -63,6 +63,12 @@ TEST_P(SettingsDiagnosisOfFile, GivesTheValuesTheirSourcesAndWhatWasFound) {
   EXPECT_EQ(d.Value(ConnectWaitSetting).value, file.LookupInteger("Env", "ConnectWaitMilliSecond", 1000));
 }
 
+// A good file and the NUL bytes a crash while saving leaves after it.
+const std::string PaddedWithNuls = "[Env]\r\nInterbalMinute=5\r\n" + std::string(200, '\0');
+// A DLL saved under the settings file's name: a program's first bytes.
+const std::string Program = std::string("MZ\x90\0\x03\0\0\0\x04\0\0\0\xFF\xFF\0\0", 16) + std::string(48, '\0') +
+                            "[Env]\r\nIntervalMinute=5\r\n";
+
 const DiagnosisCase Cases[] = {
     {"Both", "[Env]\r\nInterbalMinute=5\r\nConnectWaitMilliSecond=1500\r\n"sv, 5, Line(2), 1500, Line(3), {}},
     {"Nothing", ""sv, 10, Default(R::NoContent), 1000, Default(R::NoContent), {}},
@@ -78,6 +84,11 @@ const DiagnosisCase Cases[] = {
      {F::Utf16}},
     {"Utf16WithoutMark", "[\0E\0n\0v\0]\0\r\0\n\0"sv, 10, Default(R::NoEnvSection), 1000, Default(R::NoEnvSection),
      {F::Utf16}},
+    {"NulPaddingIsNoUtf16", PaddedWithNuls, 5, Line(2), 1000, Default(R::KeyMissing), {F::NulPadding}},
+    {"ProgramIsNoUtf16AndItsLinesAreNotReported", Program, 10, Default(R::NoEnvSection), 1000,
+     Default(R::NoEnvSection), {F::NotText}},
+    {"PngIsNoText", "\x89PNG\r\n\x1A\n\0\0\0\rIHDR"sv, 10, Default(R::NoEnvSection), 1000,
+     Default(R::NoEnvSection), {F::NotText}},
     {"NulCutsOffTheRest", "[Env]\nInterbalMinute=5\n\0ConnectWaitMilliSecond=9\n"sv, 5, Line(2), 1000,
      Default(R::KeyMissing), {F::NulByte}},
     {"TypoWithV", "[Env]\nIntervalMinute=5\n"sv, 10, Default(R::KeyMissing), 1000, Default(R::KeyMissing),
@@ -114,7 +125,7 @@ TEST(SettingsDiagnosis, FindingsCarryTheirLinesAndTexts) {
   EXPECT_EQ(d.findings[0].setting->key, IntervalSetting.key);
   EXPECT_EQ(d.findings[1].kind, F::NulByte);
   EXPECT_EQ(d.findings[1].line, 5u);   // on the line "B=2", which has no line end
-  EXPECT_EQ(d.findings[1].count, 31u);  // its offset
+  EXPECT_EQ(d.findings[1].byte, 31u);
 }
 
 struct FaultCase {

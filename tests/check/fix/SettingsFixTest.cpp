@@ -141,6 +141,9 @@ const FileCase Files[] = {
     {"OutOfRange", "[Env]\nInterbalMinute=3000000000\n", "[Env]\nInterbalMinute=3000000000\n", 10, 1000},
     {"UnitInOverriddenLine", "[Env]\nInterbalMinute=15 min\nInterbalMinute=5\n", "[Env]\nInterbalMinute=15 min\nInterbalMinute=5\n", 5, 1000},
     {"HeaderWithNote", "[Env] ;x\nInterbalMinute=5\n", "[Env] ;x\nInterbalMinute=5\n", 10, 1000},
+    {"NulPadding", "[Env]\r\nInterbalMinute=5\r\n" + std::string(200, '\0'), "[Env]\r\nInterbalMinute=5\r\n", 5, 1000},
+    {"ProgramLeftAsItIs", std::string("MZ\x90\0", 4) + "\n[Env]\nIntervalMinute=5\n" + std::string(64, '\0'),
+     std::string("MZ\x90\0", 4) + "\n[Env]\nIntervalMinute=5\n" + std::string(64, '\0'), 10, 1000},
     {"Everything", "\xEF\xBB\xBF[Env]\r\nIntervalMinute=15 min\r\nConnectWaitMilliSecond=1,500\r\n; end",
      "[Env]\r\nInterbalMinute=15\r\nConnectWaitMilliSecond=1500\r\n; end", 15, 1500},
 };
@@ -156,10 +159,10 @@ TEST(PlanSettingsFix, ListsEachChangeWithItsLineAndTexts) {
     listed.push_back(std::to_string(static_cast<int>(c.rule)) + " " + std::to_string(c.line) + " " +
                      (c.setting != nullptr ? std::string(c.setting->key) : "-") + " " + c.before + " > " + c.after);
   }
-  EXPECT_EQ(listed, (std::vector<std::string>{"1 1 - \xEF\xBB\xBF[Env] > [Env]",
-                                              "2 2 InterbalMinute IntervalMinute > InterbalMinute",
-                                              "3 2 InterbalMinute 15 min > 15",
-                                              "3 3 ConnectWaitMilliSecond 1,500 > 1500"}));
+  EXPECT_EQ(listed, (std::vector<std::string>{"2 1 - \xEF\xBB\xBF[Env] > [Env]",
+                                              "3 2 InterbalMinute IntervalMinute > InterbalMinute",
+                                              "4 2 InterbalMinute 15 min > 15",
+                                              "4 3 ConnectWaitMilliSecond 1,500 > 1500"}));
   const SettingsFixPlan blocked = PlanSettingsFix(Utf16(u"[Env]\r\nInterbalMinute=3 ; caf\u00E9\r\n"), TableEncoder);
   EXPECT_EQ(blocked.blocked, FixBlock::Utf16CharacterNotInCodePage);
   EXPECT_EQ(blocked.blockedLine, 2u);
