@@ -39,9 +39,7 @@ class ReportBuilder {
   void PutSubItem(const std::string& text) { out_ += "    " + text + "\n"; }
   void PutBlank() { out_ += "\n"; }
 
-  std::string Decoded(std::string_view bytes) const {
-    return facts_.decode != nullptr ? facts_.decode(bytes) : std::string(bytes);
-  }
+  std::string Decoded(std::string_view bytes) const { return TextOfFile(facts_, bytes); }
   std::string Quote(std::string_view bytes) const {
     return words_.Say<Message::Quoted>(Text{Shorten(Decoded(bytes), 60)});
   }
@@ -88,10 +86,29 @@ class ReportBuilder {
     PutBlank();
   }
 
-  std::string FaultText(const IntegerFaultFacts& fault) const {
+  // "全角の「＝３」、全角スペース": each run of full-width forms in `text` once.
+  std::string FullWidthCharacters(std::string_view text) const {
+    std::string named;
+    for (const std::string_view run : FullWidthRuns(text, facts_.diagnosis.encoding)) {
+      if (!named.empty()) named += words_.Say<Message::ListSeparator>();
+      named += run == " " ? words_.Say<Message::CharacterFullWidthSpace>()
+                          : words_.Say<Message::CharacterFullWidth>(Text{Decoded(run)});
+    }
+    return named;
+  }
+
+  std::string FaultText(const IntegerFaultFacts& fault, const IntegerSetting& setting) const {
+    const Unit unit{words_.UnitName(setting.unit)};
     switch (fault.fault) {
       case IntegerFault::Empty:
         return words_.Say<Message::FaultEmpty>();
+      case IntegerFault::FullWidth:
+        return words_.Say<Message::FaultFullWidth>(Characters{FullWidthCharacters(fault.after)});
+      case IntegerFault::OtherUnit:
+        return words_.Say<Message::FaultOtherUnit>(Text{Quote(fault.after)}, unit, Value{fault.amount});
+      case IntegerFault::NotWhole:
+        if (fault.amount.empty()) return words_.Say<Message::FaultNotWholeInexact>(Text{Quote(fault.after)}, unit);
+        return words_.Say<Message::FaultNotWhole>(Text{Quote(fault.after)}, unit, Value{fault.amount});
       case IntegerFault::NoDigits:
         return words_.Say<Message::FaultNoDigits>();
       case IntegerFault::Quoted:
@@ -135,7 +152,7 @@ class ReportBuilder {
         return words_.Say<Message::ReasonOnlyInEarlierSection>(key, Line{value.line});
       case DefaultReason::NotAnInteger:
         return words_.Say<Message::ReasonNotAnInteger>(Line{value.line}, Value{Quote(value.text)},
-                                                       Reason{FaultText(value.fault)});
+                                                       Reason{FaultText(value.fault, *value.setting)});
     }
     return {};
   }
@@ -217,6 +234,14 @@ class ReportBuilder {
       case FindingKind::HeaderWithTrailingText:
         if (f.otherLine == 0) return words_.Say<Message::FindHeaderWithTextDropsLines>(line, Text{Quote(f.text)});
         return words_.Say<Message::FindHeaderWithTextJoinsSection>(line, Text{Quote(f.text)}, other);
+      case FindingKind::FullWidthHeader:
+        return words_.Say<Message::FindFullWidthHeader>(line, Text{Quote(f.text)},
+                                                        Characters{FullWidthCharacters(f.text)});
+      case FindingKind::FullWidthKey:
+        return words_.Say<Message::FindFullWidthKey>(line, Text{Quote(f.text)}, Characters{FullWidthCharacters(f.text)},
+                                                     key);
+      case FindingKind::CommentedOut:
+        return words_.Say<Message::FindCommentedOut>(line, Text{Quote(f.text)});
       case FindingKind::SeveralEnvSections:
         return words_.Say<Message::FindSeveralSections>(Count{f.count}, line);
       case FindingKind::DuplicateKey:

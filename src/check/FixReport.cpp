@@ -8,9 +8,8 @@ class FixWords {
  public:
   FixWords(const CheckFacts& facts, ReportLanguage language) : facts_(facts), words_(language, facts.dllFileName) {}
 
-  std::string Quote(std::string_view bytes) const {
-    return words_.Say<Message::Quoted>(Text{facts_.decode != nullptr ? facts_.decode(bytes) : std::string(bytes)});
-  }
+  // Whole: the change list shows every change as it is, never cut.
+  std::string Quote(std::string_view bytes) const { return words_.Say<Message::Quoted>(Text{TextOfFile(facts_, bytes)}); }
 
   std::string Change(const FixChange& change) const {
     const Line line{change.line};
@@ -18,13 +17,17 @@ class FixWords {
       case FixRule::SaveAsAnsi:
         return words_.Say<Message::FixSaveAsAnsi>();
       case FixRule::RemoveNulPadding:
-        return words_.Say<Message::FixRemoveNulPadding>(Count{change.before.size()});
+        return words_.Say<Message::FixRemoveNulPadding>(Count{change.edit.replaced.size()});
       case FixRule::RemoveUtf8Mark:
         return words_.Say<Message::FixRemoveMark>(line, Text{Quote(TrimmedLine(change.after))});
       case FixRule::RenameKey:
         return words_.Say<Message::FixRenameKey>(line, Text{Quote(change.before)}, Key{change.after});
-      case FixRule::ReduceToDigits:
-        return words_.Say<Message::FixReduceValue>(line, Text{Quote(change.before)}, Value{change.after});
+      case FixRule::HalfWidth:
+        return words_.Say<Message::FixHalfWidth>(line, Text{Quote(change.before)}, Value{Quote(change.after)});
+      case FixRule::CommentOut:
+        return words_.Say<Message::FixCommentOut>(line, Text{Quote(change.before)});
+      case FixRule::ReduceValue:
+        return ValueChange(change);
     }
     return {};
   }
@@ -45,6 +48,18 @@ class FixWords {
   std::string More(std::size_t count) const { return words_.Say<Message::FindMore>(Count{count}); }
 
  private:
+  std::string ValueChange(const FixChange& change) const {
+    const Line line{change.line};
+    const Text before{Quote(change.before)};
+    const Value after{change.after};
+    std::string text = change.converted
+                           ? words_.Say<Message::FixConvertValue>(line, before, after,
+                                                                  Unit{words_.UnitName(change.setting->unit)})
+                           : words_.Say<Message::FixReduceValue>(line, before, after);
+    if (!change.note.empty()) text += " " + words_.Say<Message::FixMoveNote>(Note{Quote(change.note)});
+    return text;
+  }
+
   static std::string_view TrimmedLine(std::string_view line) {
     while (!line.empty() && static_cast<unsigned char>(line.front()) <= 32) line.remove_prefix(1);
     while (!line.empty() && static_cast<unsigned char>(line.back()) <= 32) line.remove_suffix(1);

@@ -91,6 +91,6 @@ SettingsCheck CheckSettingsFile(const std::string& settingsPath) {
   facts.openErrorCode = check.load.OpenErrorCode();
   facts.openErrorText = CodePageToUtf8(check.load.OpenErrorSystemText(), CP_ACP);
   facts.decode = [](std::string_view bytes) { return CodePageToUtf8(bytes, CP_ACP); };
-  facts.diagnosis = DiagnoseSettings(check.load.Bytes());
+  facts.diagnosis = DiagnoseSettings(check.load.Bytes(), GetACP());
   return check;
 }

@@ -148,7 +148,7 @@ int main(int argc, char** argv) {
   const FileStamp stamp = StampOf(path);
   const SettingsCheck check = CheckSettingsFile(path);
   const CheckFacts& facts = check.facts;
-  const SettingsFixPlan plan = PlanSettingsFix(check.load.Bytes(), EncodeInSystemCodePage);
+  const SettingsFixPlan plan = PlanSettingsFix(check.load.Bytes(), GetACP(), EncodeInSystemCodePage);
   const bool asking = !options.print && !options.fix;
   std::string text = WriteCheckReport(facts, options.language);
   const std::string planText = WriteFixPlan(plan, facts, options.language, asking ? MostChangesInABox : SIZE_MAX);

@@ -21,7 +21,7 @@ CheckFacts FactsOf(std::string_view bytes, SettingsLoadOutcome outcome = Setting
   facts.dllBeside = true;
   facts.readByDllBeside = true;
   facts.outcome = outcome;
-  facts.diagnosis = DiagnoseSettings(bytes);
+  facts.diagnosis = DiagnoseSettings(bytes, 932);
   return facts;
 }
 

@@ -59,7 +59,7 @@ TEST(SampleSettings, ShippedFileGivesTheCheckNothingToReport) {
   CheckFacts facts;
   facts.outcome = SettingsLoadOutcome::Read;
   facts.dllBeside = facts.readByDllBeside = true;
-  facts.diagnosis = DiagnoseSettings(ReadBytes(TOLLIMER_SAMPLE_SETTINGS));
+  facts.diagnosis = DiagnoseSettings(ReadBytes(TOLLIMER_SAMPLE_SETTINGS), ShiftJisCodePage);
   const SettingsDiagnosis& diagnosis = facts.diagnosis;
   EXPECT_TRUE(diagnosis.findings.empty()) << "first finding on line " << diagnosis.findings.front().line;
   EXPECT_EQ(AdviceFor(facts), Advice::NothingToDo);

@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <array>
 
+#include "CommentMarks.h"
 #include "KeySpelling.h"
 #include "SettingsInteger.h"
 #include "SettingsLines.h"
+#include "ValueMeant.h"
 
 namespace {
 
@@ -19,12 +21,26 @@ bool IsRejected(std::string_view value) {
   return ParseSettingsInteger(value, 0) != ParseSettingsInteger(value, 1);
 }
 
+// The setting whose key `name` is, as the plug-in compares names; null when none.
+const IntegerSetting* SettingNamed(std::string_view name) {
+  for (const IntegerSetting& setting : PluginSettings) {
+    if (SettingsNamesMatch(name, setting.key)) return &setting;
+  }
+  return nullptr;
+}
+
+bool IsSectionHeader(const SettingsLine& line) {
+  return line.kind == SettingsLineKind::Header && SettingsNamesMatch(line.name, PluginSection);
+}
+
 // Where the key of a setting was seen, in the section of that name being read
 // and in earlier ones.
 struct KeySightings {
   std::size_t lastLine = 0;  // in the current section of that name
   std::string_view lastValue;
   std::size_t earlierLine = 0;  // in an earlier section of that name
+  std::size_t meantLines = 0;   // in the current section of that name
+  MeantLine meant;
 };
 
 class Walk {
@@ -64,24 +80,22 @@ class Walk {
   void Take(const SettingsLine& line) {
     lineNumber_ = line.number;
     if (line.kind == SettingsLineKind::Nothing) return;
+    const std::string_view trimmed = line.text;
+    // What the line is once its full-width forms are half-width.
+    const bool fullWidth = HasFullWidth(trimmed, result_.encoding);
+    const std::string halfWidth = fullWidth ? HalfWidth(trimmed, result_.encoding) : std::string();
+    const SettingsLine half = fullWidth ? ReadSettingsLine(halfWidth) : SettingsLine{};
+
     if (line.kind == SettingsLineKind::Header) {
-      ++sections_;
-      inSection_ = true;
-      sectionName_ = line.name;
-      sectionLine_ = lineNumber_;
-      inEnv_ = SettingsNamesMatch(line.name, PluginSection);
-      if (inEnv_) {
-        ++envSections_;
-        envHeaderLine_ = lineNumber_;
-        for (KeySightings& seen : sightings_) {
-          if (seen.lastLine != 0) seen.earlierLine = seen.lastLine;
-          seen.lastLine = 0;
-          seen.lastValue = {};
-        }
-      }
+      TakeHeader(line);
+      if (fullWidth && !inEnv_ && IsSectionHeader(half)) FullWidthHeader(trimmed);
       return;
     }
-    const std::string_view trimmed = line.text;
+    if (fullWidth && IsSectionHeader(half)) {
+      FullWidthHeader(trimmed);
+      Hidden(half.name);
+      return;
+    }
     if (lineNumber_ == 1 && trimmed.starts_with(Utf8Mark)) {
       const SettingsLine unmarked = ReadSettingsLine(trimmed.substr(Utf8Mark.size()));
       if (unmarked.kind == SettingsLineKind::Header) {
@@ -90,31 +104,78 @@ class Walk {
       }
     }
     if (trimmed.front() == '[') {
-      const std::size_t close = trimmed.find(']');
+      const std::size_t close = FindCharacter(trimmed, ']', result_.encoding);
       if (close != std::string_view::npos) {
         Add({FindingKind::HeaderWithTrailingText, lineNumber_, inSection_ ? sectionLine_ : 0, 0, nullptr, trimmed});
         Hidden(TrimSettingsText(std::string_view(trimmed.data() + 1, close - 1)));
       }
     }
+    // Other sections may hold other programs' lines; what a line was meant
+    // as counts only where Tollimer's keys were meant to be.
+    const bool tollimersPart = !inSection_ || inEnv_;
+    if (tollimersPart && TakeCommentedOut(fullWidth ? std::string_view(halfWidth) : trimmed, trimmed)) return;
+    if (line.kind == SettingsLineKind::Entry) {
+      if (const IntegerSetting* setting = SettingNamed(line.name)) {
+        TakeKnownKey(IndexOfSetting(*setting), line.value);
+        return;
+      }
+    }
+    if (!tollimersPart) return;
+    if (fullWidth && half.kind == SettingsLineKind::Entry) {
+      if (const IntegerSetting* setting = SettingNamed(half.name)) {
+        Add({FindingKind::FullWidthKey, lineNumber_, 0, 0, setting, trimmed});
+        Meant(*setting, {lineNumber_, trimmed, true});
+        return;
+      }
+    }
     if (line.kind != SettingsLineKind::Entry) return;
-    const std::string_view name = line.name;
-    const std::string_view value = line.value;
-    for (std::size_t i = 0; i < PluginSettings.size(); ++i) {
-      const IntegerSetting& setting = PluginSettings[i];
-      if (SettingsNamesMatch(name, setting.key)) {
-        TakeKnownKey(i, value);
-        return;
-      }
-    }
-    // Other sections may hold other programs' keys; near misses count only
-    // where Tollimer's keys were meant to be.
-    if (inSection_ && !inEnv_) return;
     for (const IntegerSetting& setting : PluginSettings) {
-      if (LooksLikeKey(name, setting.key)) {
-        Add({FindingKind::NearMissKey, lineNumber_, 0, 0, &setting, name});
+      if (LooksLikeKey(line.name, setting.key)) {
+        Add({FindingKind::NearMissKey, lineNumber_, 0, 0, &setting, line.name});
+        Meant(setting, {lineNumber_, line.name, false});
         return;
       }
     }
+  }
+
+  void TakeHeader(const SettingsLine& line) {
+    ++sections_;
+    inSection_ = true;
+    sectionName_ = line.name;
+    sectionLine_ = lineNumber_;
+    inEnv_ = SettingsNamesMatch(line.name, PluginSection);
+    if (!inEnv_) return;
+    ++envSections_;
+    envHeaderLine_ = lineNumber_;
+    for (KeySightings& seen : sightings_) {
+      if (seen.lastLine != 0) seen.earlierLine = seen.lastLine;
+      seen.lastLine = 0;
+      seen.lastValue = {};
+      seen.meantLines = 0;
+      seen.meant = {};
+    }
+  }
+
+  void FullWidthHeader(std::string_view trimmed) {
+    Add({FindingKind::FullWidthHeader, lineNumber_, 0, 0, nullptr, trimmed});
+    if (result_.fullWidthHeaders++ == 0) result_.fullWidthHeader = {lineNumber_, trimmed, true};
+  }
+
+  // A key's entry behind another program's comment mark: switched off, as
+  // its writer meant, though not as the plug-in reads it.
+  bool TakeCommentedOut(std::string_view readable, std::string_view trimmed) {
+    const std::size_t mark = CommentMarkLength(readable);
+    if (mark == 0) return false;
+    const SettingsLine rest = ReadSettingsLine(readable.substr(mark));
+    if (rest.kind != SettingsLineKind::Entry) return false;
+    for (const IntegerSetting& setting : PluginSettings) {
+      if (SettingsNamesMatch(rest.name, setting.key) || LooksLikeKey(rest.name, setting.key)) {
+        Add({FindingKind::CommentedOut, lineNumber_, 0, 0, &setting, trimmed});
+        result_.commentedOut.push_back({lineNumber_, trimmed, false});
+        return true;
+      }
+    }
+    return false;
   }
 
   // A line meant as the header `name` that the plug-in does not take as one.
@@ -123,6 +184,13 @@ class Walk {
     if (hiddenEnvHeaderLine_ == 0 && SettingsNamesMatch(name, PluginSection)) {
       hiddenEnvHeaderLine_ = lineNumber_;
     }
+  }
+
+  void Meant(const IntegerSetting& setting, const MeantLine& meant) {
+    if (!inEnv_) return;
+    KeySightings& seen = sightings_[IndexOfSetting(setting)];
+    ++seen.meantLines;
+    seen.meant = meant;
   }
 
   void TakeKnownKey(std::size_t index, std::string_view value) {
@@ -156,11 +224,13 @@ class Walk {
   std::array<KeySightings, PluginSettings.size()> sightings_{};
 };
 
-SettingValue ValueOf(const IntegerSetting& setting, const KeySightings& seen, const Walk& walk, bool hasContent) {
-  const std::size_t envSections = walk.EnvSections();
+SettingValue ValueOf(const IntegerSetting& setting, const KeySightings& seen, const Walk& walk, bool hasContent,
+                     TextEncoding encoding) {
   SettingValue result;
   result.setting = &setting;
   result.value = setting.fallback;
+  result.meantLines = seen.meantLines;
+  result.meant = seen.meant;
   if (seen.lastLine != 0) {
     result.line = seen.lastLine;
     result.text = seen.lastValue;
@@ -170,11 +240,11 @@ SettingValue ValueOf(const IntegerSetting& setting, const KeySightings& seen, co
       result.reason = DefaultReason::None;
     } else {
       result.reason = DefaultReason::NotAnInteger;
-      result.fault = ExplainIntegerFault(seen.lastValue);
+      result.fault = ExplainIntegerFault(seen.lastValue, encoding, setting);
     }
   } else if (!hasContent) {
     result.reason = DefaultReason::NoContent;
-  } else if (envSections == 0) {
+  } else if (walk.EnvSections() == 0) {
     result.reason = DefaultReason::NoEnvSection;
     result.line = walk.HiddenEnvHeaderLine();
   } else if (seen.earlierLine != 0) {
@@ -186,34 +256,56 @@ SettingValue ValueOf(const IntegerSetting& setting, const KeySightings& seen, co
   return result;
 }
 
+// A value written with a unit: what that unit makes of it.
+IntegerFaultFacts ExplainUnit(std::string_view value, const ValueMeant& meant, const IntegerSetting& setting) {
+  switch (meant.amount) {
+    case ValueMeant::Amount::Whole:
+      if (meant.UnitConverted(setting)) return {IntegerFault::OtherUnit, meant.unitText, meant.inOwnUnit};
+      return {IntegerFault::TextAfterNumber, TrimSettingsText(value.substr(meant.numberText.size())), {}};
+    case ValueMeant::Amount::NotWhole:
+      return {IntegerFault::NotWhole, meant.unitText, meant.inOwnUnit};
+    case ValueMeant::Amount::OutOfRange:
+      break;
+  }
+  return {IntegerFault::OutOfRange, {}, {}};
+}
+
 }  // namespace
 
-IntegerFaultFacts ExplainIntegerFault(std::string_view value) {
-  IntegerFaultFacts facts;
-  if (value.empty()) return {IntegerFault::Empty, {}};
-  if (value.front() == '"' || value.front() == '\'') return {IntegerFault::Quoted, {}};
+IntegerFaultFacts ExplainIntegerFault(std::string_view value, TextEncoding encoding, const IntegerSetting& setting) {
+  if (value.empty()) return {IntegerFault::Empty, {}, {}};
+  const ValueMeant meant = ReadValueMeant(value, encoding, setting);
+  // Full-width forms come first: to a Japanese reader "５" is a digit. A
+  // note keeps its own.
+  const std::string_view beforeNote = value.substr(0, value.size() - meant.note.size());
+  if (HasFullWidth(beforeNote, encoding)) return {IntegerFault::FullWidth, beforeNote, {}};
+  if (value.front() == '"' || value.front() == '\'') return {IntegerFault::Quoted, {}, {}};
+  if (meant.understood && !meant.unitText.empty()) return ExplainUnit(value, meant, setting);
   std::string_view rest = value;
   if (rest.front() == '+' || rest.front() == '-') rest.remove_prefix(1);
-  if (!rest.empty() && (rest.front() == '+' || rest.front() == '-')) return {IntegerFault::SecondSign, {}};
-  if (!rest.empty() && IsSettingsBlank(rest.front())) return {IntegerFault::BlankInside, {}};
+  if (!rest.empty() && (rest.front() == '+' || rest.front() == '-')) return {IntegerFault::SecondSign, {}, {}};
+  if (!rest.empty() && IsSettingsBlank(rest.front())) return {IntegerFault::BlankInside, {}, {}};
   const bool hexadecimal = TakeHexadecimalPrefix(rest);
   std::size_t digits = 0;
   while (digits < rest.size() && (hexadecimal ? IsHexDigit(rest[digits]) : IsDigit(rest[digits]))) ++digits;
-  if (digits == 0) return {IntegerFault::NoDigits, {}};
+  if (digits == 0) return {IntegerFault::NoDigits, {}, {}};
   rest.remove_prefix(digits);
-  if (rest.empty()) return {IntegerFault::OutOfRange, {}};
+  if (rest.empty()) return {IntegerFault::OutOfRange, {}, {}};
   if (rest.size() >= 2 && IsDigit(rest[1]) && (rest[0] == '.' || rest[0] == ',')) {
-    return {rest[0] == '.' ? IntegerFault::DecimalPoint : IntegerFault::DigitGroupComma, {}};
+    return {rest[0] == '.' ? IntegerFault::DecimalPoint : IntegerFault::DigitGroupComma, {}, {}};
   }
   const std::string_view after = TrimSettingsText(rest);
-  if (IsSettingsBlank(rest.front()) && !after.empty() && IsDigit(after.front())) return {IntegerFault::BlankInside, {}};
-  if (!after.empty()) return {IntegerFault::TextAfterNumber, after};
-  return facts;
+  if (IsSettingsBlank(rest.front()) && !after.empty() && IsDigit(after.front())) {
+    return {IntegerFault::BlankInside, {}, {}};
+  }
+  if (!after.empty()) return {IntegerFault::TextAfterNumber, after, {}};
+  return {};
 }
 
-SettingsDiagnosis DiagnoseSettings(std::string_view bytes) {
+SettingsDiagnosis DiagnoseSettings(std::string_view bytes, unsigned codePage) {
   SettingsDiagnosis result;
   result.kind = KindOfFile(bytes);
+  result.encoding = EncodingOf(bytes, codePage);
   Walk walk(result, result.kind.kind != FileKind::NotText);
   if (result.kind.kind == FileKind::Utf16) walk.Add({FindingKind::Utf16, 0, 0, 0, nullptr, {}});
   if (result.kind.kind == FileKind::NotText) walk.Add({FindingKind::NotText, 0, 0, 0, nullptr, {}});
@@ -227,7 +319,7 @@ SettingsDiagnosis DiagnoseSettings(std::string_view bytes) {
   }
 
   for (std::size_t i = 0; i < PluginSettings.size(); ++i) {
-    result.values[i] = ValueOf(PluginSettings[i], walk.Sightings(i), walk, !bytes.empty());
+    result.values[i] = ValueOf(PluginSettings[i], walk.Sightings(i), walk, !bytes.empty(), result.encoding);
   }
   return result;
 }

@@ -117,6 +117,13 @@ bool HasFullWidth(std::string_view text, TextEncoding encoding) {
   return false;
 }
 
+std::size_t FindCharacter(std::string_view text, char c, TextEncoding encoding) {
+  for (std::size_t at = 0; at < text.size(); at += CharacterLength(text.substr(at), encoding)) {
+    if (text[at] == c) return at;
+  }
+  return std::string_view::npos;
+}
+
 std::vector<std::string_view> FullWidthRuns(std::string_view text, TextEncoding encoding) {
   std::vector<std::string_view> runs;
   const auto note = [&runs](std::string_view run) {

@@ -44,6 +44,11 @@ std::string HalfWidth(std::string_view text, TextEncoding encoding);
 
 bool HasFullWidth(std::string_view text, TextEncoding encoding);
 
+// Where the ASCII character `c` first stands as a character of its own in
+// `text` (never as the second byte of a Shift-JIS character); npos when it
+// does not.
+std::size_t FindCharacter(std::string_view text, char c, TextEncoding encoding);
+
 // The full-width forms of `text` as the report names them: each run of
 // full-width forms other than the ideographic space once (as its bytes), and
 // the ideographic space once as the one-byte text " ", in the order first met.

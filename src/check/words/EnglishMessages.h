@@ -41,6 +41,7 @@ inline constexpr Catalogue EnglishMessages{{
      "{key} stands on line {line}, in an earlier [{section}] section; only the last [{section}] section counts."},
     {Message::ReasonNotAnInteger, "The value on line {line}, {value}, is not a whole number {product} reads: {reason}"},
     {Message::FaultEmpty, "it is empty."},
+    {Message::FaultFullWidth, "it holds {characters}: {product} reads only half-width digits and signs."},
     {Message::FaultNoDigits, "there is no number in it."},
     {Message::FaultQuoted, "quotation marks are not allowed."},
     {Message::FaultSecondSign, "it has two signs."},
@@ -50,9 +51,21 @@ inline constexpr Catalogue EnglishMessages{{
     {Message::FaultTextAfterNumber,
      "{text} follows the number, and nothing may, not even a unit or a note. A comment goes on a line of its own, "
      "starting with \";\"."},
+    {Message::FaultOtherUnit,
+     "{text} follows the number, and nothing may follow it. This value counts {unit}: write {value}."},
+    {Message::FaultNotWhole,
+     "{text} follows the number, and nothing may follow it. This value counts whole {unit}, and this time is "
+     "{value} {unit}, not a whole number."},
+    {Message::FaultNotWholeInexact,
+     "{text} follows the number, and nothing may follow it. This value counts whole {unit}, and this time is no "
+     "whole number of {unit}."},
     {Message::FaultOutOfRange, "it lies outside {min} to {max}."},
     {Message::FaultOther,
      "{product} reads only a whole number in decimal, with an optional sign, or in hexadecimal after 0x or $."},
+    {Message::UnitMillisecond, "milliseconds"},
+    {Message::UnitSecond, "seconds"},
+    {Message::UnitMinute, "minutes"},
+    {Message::UnitHour, "hours"},
 
     {Message::ScheduleHeading, "What it will do:"},
     {Message::FirstSwitchAtFirstTick, "The first switch comes one minute after {host} starts, then one every minute."},
@@ -106,10 +119,20 @@ inline constexpr Catalogue EnglishMessages{{
     {Message::FindHeaderWithTextJoinsSection,
      "Line {line}: {text} is not a section header, because something follows its \"]\" (a comment goes on a line "
      "of its own). The lines below it belong to the section of line {other_line}."},
+    {Message::FindFullWidthHeader,
+     "Line {line}: {text} holds {characters}. {product} reads only half-width letters and signs, so this line is "
+     "not the [{section}] header."},
     {Message::FindSeveralSections,
      "There are {count} [{section}] sections. Only the last one, from line {line}, counts: keys in the earlier "
      "ones are not read."},
     {Message::FindDuplicateKey, "Line {line}: {key} is set again; the later line wins, and line {other_line} has no effect."},
+    {Message::FindCommentedOut,
+     "Line {line}: {text} seems switched off with another program's comment mark. Only \";\" at the start of a "
+     "line starts a comment; {product} ignores this line only because it takes the mark for part of the key's "
+     "name. Start the line with \";\" to keep it switched off."},
+    {Message::FindFullWidthKey,
+     "Line {line}: {text} holds {characters}. {product} reads only half-width letters and signs, so it does not "
+     "read this line as {key}."},
     {Message::FindNearMissOddlySpeltKey,
      "Line {line}: {text} is not a {product} key and is ignored. Did you mean {key}? The key really is spelled "
      "with a \"{letter}\" where one expects a \"{expected_letter}\": {key}."},
@@ -121,6 +144,9 @@ inline constexpr Catalogue EnglishMessages{{
     {Message::FindKeyBeforeAnyHeader,
      "Line {line}: {key} comes before any section header and is ignored. Write \"[{section}]\" on a line above it."},
     {Message::FindMore, "... and {count} more."},
+    {Message::CharacterFullWidth, "full-width \"{text}\""},
+    {Message::CharacterFullWidthSpace, "a full-width space"},
+    {Message::ListSeparator, ", "},
 
     {Message::AdviceNothingToDo, "All is well: both values come from the file as written. Nothing to do."},
     {Message::AdviceCorrectAndRestart,
@@ -139,7 +165,11 @@ inline constexpr Catalogue EnglishMessages{{
     {Message::FixRemoveNulPadding, "The end of the file: the {count} NUL bytes after the text are removed."},
     {Message::FixRemoveMark, "Line {line}: the UTF-8 byte-order mark (BOM) before {text} is removed."},
     {Message::FixRenameKey, "Line {line}: {text} becomes {key}."},
+    {Message::FixHalfWidth, "Line {line}: {text} becomes {value}, its full-width characters half-width."},
+    {Message::FixCommentOut, "Line {line}: {text} becomes a comment, with \";\" in front of it."},
     {Message::FixReduceValue, "Line {line}: the value {text} becomes {value}."},
+    {Message::FixConvertValue, "Line {line}: the value {text} becomes {value}, the same time in {unit}."},
+    {Message::FixMoveNote, "Its note {note} moves to a comment line of its own just above."},
     {Message::FixBlockedCharacter,
      "{check} cannot save this file as ANSI text: line {line} holds a character that the system's code page "
      "lacks. Replace that character, then save the file again with the encoding \"ANSI\"."},

@@ -48,6 +48,7 @@ inline constexpr Catalogue JapaneseMessages{{
      "使われるのは、最後の [{section}] セクションだけです。"},
     {Message::ReasonNotAnInteger, "{line} 行目の値{value}は、{product} が読める整数ではありません。{reason}"},
     {Message::FaultEmpty, "値が空です。"},
+    {Message::FaultFullWidth, "{characters}が含まれています。{product} が読めるのは、半角の数字と記号だけです。"},
     {Message::FaultNoDigits, "数字がありません。"},
     {Message::FaultQuoted, "引用符で囲むことはできません。"},
     {Message::FaultSecondSign, "符号が重なっています。"},
@@ -57,9 +58,22 @@ inline constexpr Catalogue JapaneseMessages{{
     {Message::FaultTextAfterNumber,
      "数字の後ろに{text}があります。数字の後ろには、単位や注記も含めて何も書けません。"
      "コメントは、「;」で始まる別の行に書いてください。"},
+    {Message::FaultOtherUnit,
+     "数字の後ろに単位{text}があります。数字の後ろには何も書けません。この値の単位は{unit}なので、{value} と"
+     "書いてください。"},
+    {Message::FaultNotWhole,
+     "数字の後ろに単位{text}があります。この値は{unit}単位の整数で書きますが、この長さは {value} {unit}で、"
+     "整数になりません。"},
+    {Message::FaultNotWholeInexact,
+     "数字の後ろに単位{text}があります。この値は{unit}単位の整数で書きますが、この長さは{unit}単位の整数に"
+     "なりません。"},
     {Message::FaultOutOfRange, "{min}～{max} の範囲外です。"},
     {Message::FaultOther,
      "{product} が読めるのは、10 進数の整数（符号は付けても可）か、0x または $ で始まる 16 進数だけです。"},
+    {Message::UnitMillisecond, "ミリ秒"},
+    {Message::UnitSecond, "秒"},
+    {Message::UnitMinute, "分"},
+    {Message::UnitHour, "時間"},
 
     {Message::ScheduleHeading, "動作の予定:"},
     {Message::FirstSwitchAtFirstTick, "{host} の起動から 1 分後に最初の切り替えを行い、その後は 1 分ごとに切り替えます。"},
@@ -119,11 +133,21 @@ inline constexpr Catalogue JapaneseMessages{{
     {Message::FindHeaderWithTextJoinsSection,
      "{line} 行目: {text}は「]」の後ろに文字があるため、セクションの見出しになりません（コメントは別の行に"
      "書いてください）。この下の行は、{other_line} 行目のセクションの一部として扱われます。"},
+    {Message::FindFullWidthHeader,
+     "{line} 行目: {text}に{characters}が含まれています。{product} は半角の英数字と記号しか読まないため、この行は "
+     "[{section}] セクションの見出しになりません。"},
     {Message::FindSeveralSections,
      "[{section}] セクションが {count} 個あります。使われるのは最後のもの（{line} 行目から）だけで、"
      "それより前の [{section}] セクションにあるキーは読み込まれません。"},
     {Message::FindDuplicateKey,
      "{line} 行目: {key} がもう一度設定されています。後の行の値が有効になり、{other_line} 行目の値は使われません。"},
+    {Message::FindCommentedOut,
+     "{line} 行目: {text}は、ほかのプログラムのコメント記号で無効にした行のようです。コメントになるのは、行の先頭の"
+     "「;」だけです。この行が無視されるのは、{product} が記号をキー名の一部とみなすためです。無効のままにするには、"
+     "行の先頭に「;」を付けてください。"},
+    {Message::FindFullWidthKey,
+     "{line} 行目: {text}に{characters}が含まれています。{product} は半角の英数字と記号しか読まないため、この行を "
+     "{key} の行として読み込みません。"},
     {Message::FindNearMissOddlySpeltKey,
      "{line} 行目: {text}は {product} のキーではないため、無視されます。{key} と書くつもりではありませんでしたか。"
      "{product} が読むキー名は、{expected_letter} ではなく {letter} を使った「{key}」です。"},
@@ -137,6 +161,9 @@ inline constexpr Catalogue JapaneseMessages{{
      "{line} 行目: {key} がセクションの見出しより前にあるため、無視されます。その上の行に、「[{section}]」と"
      "書いてください。"},
     {Message::FindMore, "…ほか {count} 件。"},
+    {Message::CharacterFullWidth, "全角の「{text}」"},
+    {Message::CharacterFullWidthSpace, "全角スペース"},
+    {Message::ListSeparator, "、"},
 
     {Message::AdviceNothingToDo,
      "問題はありません。どちらの値もファイルに書かれたとおりに使われます。何もする必要はありません。"},
@@ -157,7 +184,11 @@ inline constexpr Catalogue JapaneseMessages{{
     {Message::FixRemoveNulPadding, "ファイルの末尾: テキストの後ろにある {count} バイトの NUL 文字を取り除きます。"},
     {Message::FixRemoveMark, "{line} 行目: {text}の前にある UTF-8 の BOM（バイト順マーク）を取り除きます。"},
     {Message::FixRenameKey, "{line} 行目: {text}を {key} に直します。"},
+    {Message::FixHalfWidth, "{line} 行目: {text}の全角の文字を半角にして、{value}に直します。"},
+    {Message::FixCommentOut, "{line} 行目: {text}の先頭に「;」を付けて、コメントにします。"},
     {Message::FixReduceValue, "{line} 行目: 値{text}を {value} に直します。"},
+    {Message::FixConvertValue, "{line} 行目: 値{text}を{unit}に換算して、{value} に直します。"},
+    {Message::FixMoveNote, "注記{note}は、すぐ上の新しいコメント行に移します。"},
     {Message::FixBlockedCharacter,
      "{line} 行目に、ANSI（システムのコード ページ）で表せない文字があるため、{check} はこのファイルを ANSI で"
      "保存し直せません。その文字を置き換えてから、文字コードを「ANSI」にして保存し直してください。"},

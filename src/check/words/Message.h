@@ -38,6 +38,7 @@ enum class Message : std::uint8_t {
   ReasonOnlyInEarlierSection,
   ReasonNotAnInteger,
   FaultEmpty,
+  FaultFullWidth,
   FaultNoDigits,
   FaultQuoted,
   FaultSecondSign,
@@ -45,8 +46,15 @@ enum class Message : std::uint8_t {
   FaultDecimalPoint,
   FaultDigitGroupComma,
   FaultTextAfterNumber,
+  FaultOtherUnit,
+  FaultNotWhole,
+  FaultNotWholeInexact,
   FaultOutOfRange,
   FaultOther,
+  UnitMillisecond,
+  UnitSecond,
+  UnitMinute,
+  UnitHour,
   // What the plug-in will do.
   ScheduleHeading,
   FirstSwitchAtFirstTick,
@@ -68,14 +76,20 @@ enum class Message : std::uint8_t {
   FindNulPadding,
   FindHeaderWithTextDropsLines,
   FindHeaderWithTextJoinsSection,
+  FindFullWidthHeader,
   FindSeveralSections,
   FindDuplicateKey,
+  FindCommentedOut,
+  FindFullWidthKey,
   FindNearMissOddlySpeltKey,
   FindNearMissKey,
   FindKeyInOtherSection,
   FindKeyAfterUnreadHeader,
   FindKeyBeforeAnyHeader,
   FindMore,
+  CharacterFullWidth,
+  CharacterFullWidthSpace,
+  ListSeparator,
   // The last line: what to do now.
   AdviceNothingToDo,
   AdviceCorrectAndRestart,
@@ -89,7 +103,11 @@ enum class Message : std::uint8_t {
   FixRemoveNulPadding,
   FixRemoveMark,
   FixRenameKey,
+  FixHalfWidth,
+  FixCommentOut,
   FixReduceValue,
+  FixConvertValue,
+  FixMoveNote,
   FixBlockedCharacter,
   FixBlockedMalformed,
   FixHowTo,
@@ -156,16 +174,19 @@ enum class Slot : std::uint8_t {
   option,
   letter,
   expected_letter,
+  unit,
+  note,
+  characters,
 };
 
 inline constexpr Slot FirstPassedSlot = Slot::path;
-inline constexpr std::size_t SlotCount = static_cast<std::size_t>(Slot::expected_letter) + 1;
+inline constexpr std::size_t SlotCount = static_cast<std::size_t>(Slot::characters) + 1;
 
 inline constexpr std::array<std::string_view, SlotCount> SlotNames{
     "product", "version", "host", "check", "dll", "ini", "section", "interval_key", "wait_key",
     "path", "line", "other_line", "count", "byte_number", "key", "value", "text", "reason", "min", "max",
     "minutes", "first_minute", "days", "wait_ms", "wait_s", "minute_ms", "unsigned_ms", "cap_days",
-    "timer_ms", "error_code", "error_text", "option", "letter", "expected_letter"};
+    "timer_ms", "error_code", "error_text", "option", "letter", "expected_letter", "unit", "note", "characters"};
 
 // One catalogue entry; a catalogue lists every message once, in the order of
 // the enumeration, which Placeholders.h checks while building.

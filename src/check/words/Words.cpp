@@ -67,6 +67,20 @@ std::string Words::Fill(Message message, std::initializer_list<std::pair<Slot, s
   return out;
 }
 
+std::string Words::UnitName(TimeUnit unit) const {
+  switch (unit) {
+    case TimeUnit::Millisecond:
+      return Say<Message::UnitMillisecond>();
+    case TimeUnit::Second:
+      return Say<Message::UnitSecond>();
+    case TimeUnit::Minute:
+      return Say<Message::UnitMinute>();
+    case TimeUnit::Hour:
+      return Say<Message::UnitHour>();
+  }
+  return {};
+}
+
 bool ReadReportLanguage(std::string_view name, ReportLanguage& language) {
   if (name == "ja") {
     language = ReportLanguage::Japanese;

@@ -48,19 +48,23 @@ void ExpectValue(const SettingValue& actual, std::int32_t value, From from, cons
   EXPECT_EQ(actual.line, from.line) << setting.key;
 }
 
+// ASCII files read alike on Japanese Windows and elsewhere.
 TEST_P(SettingsDiagnosisOfFile, GivesTheValuesTheirSourcesAndWhatWasFound) {
   const DiagnosisCase& c = GetParam();
-  const SettingsDiagnosis d = DiagnoseSettings(c.bytes);
-  ExpectValue(d.Value(IntervalSetting), c.interval, c.intervalFrom, IntervalSetting);
-  ExpectValue(d.Value(ConnectWaitSetting), c.wait, c.waitFrom, ConnectWaitSetting);
-  std::vector<FindingKind> kinds;
-  for (const Finding& finding : d.findings) kinds.push_back(finding.kind);
-  EXPECT_EQ(kinds, c.findings);
+  for (const unsigned codePage : {932u, 1252u}) {
+    SCOPED_TRACE(codePage);
+    const SettingsDiagnosis d = DiagnoseSettings(c.bytes, codePage);
+    ExpectValue(d.Value(IntervalSetting), c.interval, c.intervalFrom, IntervalSetting);
+    ExpectValue(d.Value(ConnectWaitSetting), c.wait, c.waitFrom, ConnectWaitSetting);
+    std::vector<FindingKind> kinds;
+    for (const Finding& finding : d.findings) kinds.push_back(finding.kind);
+    EXPECT_EQ(kinds, c.findings);
 
-  // The plug-in's own lookup gives the same values.
-  const SettingsFile file(c.bytes);
-  EXPECT_EQ(d.Value(IntervalSetting).value, file.LookupInteger("Env", "InterbalMinute", 10));
-  EXPECT_EQ(d.Value(ConnectWaitSetting).value, file.LookupInteger("Env", "ConnectWaitMilliSecond", 1000));
+    // The plug-in's own lookup gives the same values.
+    const SettingsFile file(c.bytes);
+    EXPECT_EQ(d.Value(IntervalSetting).value, file.LookupInteger("Env", "InterbalMinute", 10));
+    EXPECT_EQ(d.Value(ConnectWaitSetting).value, file.LookupInteger("Env", "ConnectWaitMilliSecond", 1000));
+  }
 }
 
 // A good file and the NUL bytes a crash while saving leaves after it.
@@ -118,7 +122,7 @@ INSTANTIATE_TEST_SUITE_P(Files, SettingsDiagnosisOfFile, testing::ValuesIn(Cases
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SettingsDiagnosis, FindingsCarryTheirLinesAndTexts) {
-  const SettingsDiagnosis d = DiagnoseSettings("[Env]\nA=1\n\nIntervalMinute=5\nB=2\0tail"sv);
+  const SettingsDiagnosis d = DiagnoseSettings("[Env]\nA=1\n\nIntervalMinute=5\nB=2\0tail"sv, 932);
   ASSERT_EQ(d.findings.size(), 2u);
   EXPECT_EQ(d.findings[0].line, 4u);
   EXPECT_EQ(d.findings[0].text, "IntervalMinute");
@@ -130,25 +134,54 @@ TEST(SettingsDiagnosis, FindingsCarryTheirLinesAndTexts) {
 
 struct FaultCase {
   std::string_view value;
+  const IntegerSetting* setting;
   IntegerFault fault;
   std::string_view after;
+  std::string_view amount = {};
 };
 
 TEST(ExplainIntegerFault, SaysWhyAValueIsNoInteger) {
+  const IntegerSetting* minutes = &IntervalSetting;
+  const IntegerSetting* ms = &ConnectWaitSetting;
+  using I = IntegerFault;
   const FaultCase cases[] = {
-      {"", IntegerFault::Empty, ""},           {"+", IntegerFault::NoDigits, ""},
-      {"0x", IntegerFault::NoDigits, ""},      {"ten", IntegerFault::NoDigits, ""},
-      {"\"15\"", IntegerFault::Quoted, ""},    {"--5", IntegerFault::SecondSign, ""},
-      {"+ 5", IntegerFault::BlankInside, ""},  {"1 000", IntegerFault::BlankInside, ""},
-      {"1.5", IntegerFault::DecimalPoint, ""}, {"1,500", IntegerFault::DigitGroupComma, ""},
-      {"15 min", IntegerFault::TextAfterNumber, "min"}, {"15 ;note", IntegerFault::TextAfterNumber, ";note"},
-      {"1e3", IntegerFault::TextAfterNumber, "e3"},     {"2147483648", IntegerFault::OutOfRange, ""},
-      {"0x100000000", IntegerFault::OutOfRange, ""},    {"-2147483649", IntegerFault::OutOfRange, ""},
+      {"", minutes, I::Empty, ""},
+      {"+", minutes, I::NoDigits, ""},
+      {"0x", minutes, I::NoDigits, ""},
+      {"ten", minutes, I::NoDigits, ""},
+      {"\"15\"", minutes, I::Quoted, ""},
+      {"--5", minutes, I::SecondSign, ""},
+      {"+ 5", minutes, I::BlankInside, ""},
+      {"1 000", minutes, I::BlankInside, ""},
+      {"1.5", minutes, I::DecimalPoint, ""},
+      {"1,500", ms, I::DigitGroupComma, ""},
+      {"15 min", minutes, I::TextAfterNumber, "min"},
+      {"15 ;note", minutes, I::TextAfterNumber, ";note"},
+      {"1e3", minutes, I::TextAfterNumber, "e3"},
+      {"2147483648", minutes, I::OutOfRange, ""},
+      {"0x100000000", minutes, I::OutOfRange, ""},
+      {"-2147483649", minutes, I::OutOfRange, ""},
+      // Shift-JIS: 分 is 95 AA, 秒 95 62, ５ 82 54, the ideographic space 81 40.
+      {"15\x95\xAA", minutes, I::TextAfterNumber, "\x95\xAA"},
+      {"\x82\x54", minutes, I::FullWidth, "\x82\x54"},
+      {"500\x81\x40", ms, I::FullWidth, "500\x81\x40"},
+      {"\x82\x50\x82\x4F\x95\xAA", minutes, I::FullWidth, "\x82\x50\x82\x4F\x95\xAA"},
+      {"2\x95\x62", ms, I::OtherUnit, "\x95\x62", "2000"},
+      {"1.5\x95\x62", ms, I::OtherUnit, "\x95\x62", "1500"},
+      {"2 sec", ms, I::OtherUnit, "sec", "2000"},
+      {"1 h", minutes, I::OtherUnit, "h", "60"},
+      {"90\x95\x62", minutes, I::NotWhole, "\x95\x62", "1.5"},
+      {"1.5 min", minutes, I::NotWhole, "min", "1.5"},
+      {"10 sec", minutes, I::NotWhole, "sec", ""},  // a sixth of a minute: no short decimal
+      {"1000000 h", ms, I::OutOfRange, ""},
+      // A full-width form in a note is the note's own.
+      {"15 ;\x82\x54", minutes, I::TextAfterNumber, ";\x82\x54"},
   };
   for (const FaultCase& c : cases) {
-    const IntegerFaultFacts facts = ExplainIntegerFault(c.value);
+    const IntegerFaultFacts facts = ExplainIntegerFault(c.value, TextEncoding::ShiftJis, *c.setting);
     EXPECT_EQ(facts.fault, c.fault) << c.value;
     EXPECT_EQ(facts.after, c.after) << c.value;
+    EXPECT_EQ(facts.amount, c.amount) << c.value;
   }
 }
 

@@ -1,5 +1,6 @@
-// The Shift-JIS forms of the full-width characters, character by character
-// against glibc's iconv (CP932, as Windows' code page 932 writes them).
+// The Shift-JIS forms of the full-width characters and of the Japanese unit
+// words, character by character against glibc's iconv (CP932, as Windows'
+// code page 932 writes them).
 #include <iconv.h>
 
 #include <gtest/gtest.h>
@@ -7,6 +8,7 @@
 #include <string>
 
 #include "ShiftJisFullWidth.h"
+#include "UnitWords.h"
 
 namespace {
 
@@ -15,7 +17,7 @@ std::string Converted(const std::string& from, const char* fromCode, const char*
   const iconv_t converter = iconv_open(toCode, fromCode);
   if (converter == reinterpret_cast<iconv_t>(-1)) return {};
   std::string in = from;
-  std::string out(16, '\0');
+  std::string out(4 * from.size() + 4, '\0');
   char* inBytes = in.data();
   char* outBytes = out.data();
   std::size_t inLeft = in.size();
@@ -43,6 +45,12 @@ TEST(ShiftJisFullWidthForms, EachIsWhatIconvWritesAndReadsForItsCharacter) {
     EXPECT_EQ(Converted(shiftJis, "CP932", "UTF-32LE"), Utf32(codePoint)) << std::hex << shown;
     // Its half-width character is the code point less 0xFEE0 (U+3000: the space).
     EXPECT_EQ(static_cast<unsigned>(HalfWidthOfFullWidthForm(i)), i == 0 ? unsigned{' '} : shown - 0xFEE0);
+  }
+}
+
+TEST(UnitSpellings, EachShiftJisFormIsWhatIconvWritesForItsUtf8Form) {
+  for (const UnitSpelling& spelling : UnitSpellings) {
+    EXPECT_EQ(Converted(std::string(spelling.utf8), "UTF-8", "CP932"), spelling.shiftJis) << spelling.utf8;
   }
 }
 
