@@ -236,10 +236,10 @@ class ReportBuilder {
         return words_.Say<Message::FindHeaderWithTextJoinsSection>(line, Text{Quote(f.text)}, other);
       case FindingKind::FullWidthHeader:
         return words_.Say<Message::FindFullWidthHeader>(line, Text{Quote(f.text)},
-                                                        Characters{FullWidthCharacters(f.text)});
+                                                        Characters{FullWidthCharacters(f.fullWidth)});
       case FindingKind::FullWidthKey:
-        return words_.Say<Message::FindFullWidthKey>(line, Text{Quote(f.text)}, Characters{FullWidthCharacters(f.text)},
-                                                     key);
+        return words_.Say<Message::FindFullWidthKey>(line, Text{Quote(f.text)},
+                                                     Characters{FullWidthCharacters(f.fullWidth)}, key);
       case FindingKind::CommentedOut:
         return words_.Say<Message::FindCommentedOut>(line, Text{Quote(f.text)});
       case FindingKind::SeveralEnvSections:

@@ -1,6 +1,7 @@
 #include "FixReport.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -52,12 +53,14 @@ class FixWords {
     const Line line{change.line};
     const Text before{Quote(change.before)};
     const Value after{change.after};
-    std::string text = change.converted
-                           ? words_.Say<Message::FixConvertValue>(line, before, after,
-                                                                  Unit{words_.UnitName(change.setting->unit)})
-                           : words_.Say<Message::FixReduceValue>(line, before, after);
-    if (!change.note.empty()) text += " " + words_.Say<Message::FixMoveNote>(Note{Quote(change.note)});
-    return text;
+    const Note note{Quote(change.note)};
+    if (change.converted) {
+      const Unit unit{words_.UnitName(change.setting->unit)};
+      if (change.note.empty()) return words_.Say<Message::FixConvertValue>(line, before, after, unit);
+      return words_.Say<Message::FixConvertValueMovingNote>(line, before, after, unit, note);
+    }
+    if (change.note.empty()) return words_.Say<Message::FixReduceValue>(line, before, after);
+    return words_.Say<Message::FixReduceValueMovingNote>(line, before, after, note);
   }
 
   static std::string_view TrimmedLine(std::string_view line) {
@@ -78,8 +81,14 @@ std::string WriteFixPlan(const SettingsFixPlan& plan, const CheckFacts& facts, R
   if (plan.blocked != FixBlock::None) return words.Blocked(plan);
   if (!plan.ChangesAnything()) return {};
   std::string text = words.Heading() + "\n";
+  // Shown in the order of the lines, as the user reads the file; made in
+  // steps, they were listed step by step.
+  std::vector<const FixChange*> inLineOrder;
+  for (const FixChange& change : plan.changes) inLineOrder.push_back(&change);
+  std::stable_sort(inLineOrder.begin(), inLineOrder.end(),
+                   [](const FixChange* a, const FixChange* b) { return a->line < b->line; });
   const std::size_t shown = std::min(plan.changes.size(), mostChanges);
-  for (std::size_t i = 0; i < shown; ++i) text += "  " + words.Change(plan.changes[i]) + "\n";
+  for (std::size_t i = 0; i < shown; ++i) text += "  " + words.Change(*inLineOrder[i]) + "\n";
   if (shown < plan.changes.size()) text += "  " + words.More(plan.changes.size() - shown) + "\n";
   return text;
 }

@@ -66,7 +66,7 @@ class Walk {
     endLine_ = lines.EndLineNumber();
     result_.sections = sections_;
     if (envSections_ > 1) {
-      Add({FindingKind::SeveralEnvSections, envHeaderLine_, 0, envSections_, nullptr, {}});
+      Add({.kind = FindingKind::SeveralEnvSections, .line = envHeaderLine_, .count = envSections_});
     }
   }
 
@@ -99,14 +99,17 @@ class Walk {
     if (lineNumber_ == 1 && trimmed.starts_with(Utf8Mark)) {
       const SettingsLine unmarked = ReadSettingsLine(trimmed.substr(Utf8Mark.size()));
       if (unmarked.kind == SettingsLineKind::Header) {
-        Add({FindingKind::Utf8MarkBeforeHeader, 1, 0, 0, nullptr, unmarked.text});
+        Add({.kind = FindingKind::Utf8MarkBeforeHeader, .line = 1, .text = unmarked.text});
         Hidden(unmarked.name);
       }
     }
     if (trimmed.front() == '[') {
       const std::size_t close = FindCharacter(trimmed, ']', result_.encoding);
       if (close != std::string_view::npos) {
-        Add({FindingKind::HeaderWithTrailingText, lineNumber_, inSection_ ? sectionLine_ : 0, 0, nullptr, trimmed});
+        Add({.kind = FindingKind::HeaderWithTrailingText,
+             .line = lineNumber_,
+             .otherLine = inSection_ ? sectionLine_ : 0,
+             .text = trimmed});
         Hidden(TrimSettingsText(std::string_view(trimmed.data() + 1, close - 1)));
       }
     }
@@ -123,7 +126,9 @@ class Walk {
     if (!tollimersPart) return;
     if (fullWidth && half.kind == SettingsLineKind::Entry) {
       if (const IntegerSetting* setting = SettingNamed(half.name)) {
-        Add({FindingKind::FullWidthKey, lineNumber_, 0, 0, setting, trimmed});
+        const std::string_view beforeNote = trimmed.substr(0, EntryNoteStart(trimmed, result_.encoding, *setting));
+        Add({.kind = FindingKind::FullWidthKey, .line = lineNumber_, .setting = setting, .text = trimmed,
+             .fullWidth = beforeNote});
         Meant(*setting, {lineNumber_, trimmed, true});
         return;
       }
@@ -131,7 +136,7 @@ class Walk {
     if (line.kind != SettingsLineKind::Entry) return;
     for (const IntegerSetting& setting : PluginSettings) {
       if (LooksLikeKey(line.name, setting.key)) {
-        Add({FindingKind::NearMissKey, lineNumber_, 0, 0, &setting, line.name});
+        Add({.kind = FindingKind::NearMissKey, .line = lineNumber_, .setting = &setting, .text = line.name});
         Meant(setting, {lineNumber_, line.name, false});
         return;
       }
@@ -157,7 +162,7 @@ class Walk {
   }
 
   void FullWidthHeader(std::string_view trimmed) {
-    Add({FindingKind::FullWidthHeader, lineNumber_, 0, 0, nullptr, trimmed});
+    Add({.kind = FindingKind::FullWidthHeader, .line = lineNumber_, .text = trimmed, .fullWidth = trimmed});
     if (result_.fullWidthHeaders++ == 0) result_.fullWidthHeader = {lineNumber_, trimmed, true};
   }
 
@@ -170,7 +175,7 @@ class Walk {
     if (rest.kind != SettingsLineKind::Entry) return false;
     for (const IntegerSetting& setting : PluginSettings) {
       if (SettingsNamesMatch(rest.name, setting.key) || LooksLikeKey(rest.name, setting.key)) {
-        Add({FindingKind::CommentedOut, lineNumber_, 0, 0, &setting, trimmed});
+        Add({.kind = FindingKind::CommentedOut, .line = lineNumber_, .setting = &setting, .text = trimmed});
         result_.commentedOut.push_back({lineNumber_, trimmed, false});
         return true;
       }
@@ -196,12 +201,18 @@ class Walk {
   void TakeKnownKey(std::size_t index, std::string_view value) {
     const IntegerSetting* const setting = &PluginSettings[index];
     if (!inSection_) {
-      Add({FindingKind::KeyBeforeAnyHeader, lineNumber_, hiddenHeaderLine_, 0, setting, {}});
+      Add({.kind = FindingKind::KeyBeforeAnyHeader, .line = lineNumber_, .otherLine = hiddenHeaderLine_, .setting = setting});
     } else if (!inEnv_) {
-      Add({FindingKind::KeyInOtherSection, lineNumber_, sectionLine_, 0, setting, sectionName_});
+      Add({.kind = FindingKind::KeyInOtherSection,
+           .line = lineNumber_,
+           .otherLine = sectionLine_,
+           .setting = setting,
+           .text = sectionName_});
     } else {
       KeySightings& seen = sightings_[index];
-      if (seen.lastLine != 0) Add({FindingKind::DuplicateKey, lineNumber_, seen.lastLine, 0, setting, {}});
+      if (seen.lastLine != 0) {
+        Add({.kind = FindingKind::DuplicateKey, .line = lineNumber_, .otherLine = seen.lastLine, .setting = setting});
+      }
       seen.lastLine = lineNumber_;
       seen.lastValue = value;
     }
@@ -307,15 +318,17 @@ SettingsDiagnosis DiagnoseSettings(std::string_view bytes, unsigned codePage) {
   result.kind = KindOfFile(bytes);
   result.encoding = EncodingOf(bytes, codePage);
   Walk walk(result, result.kind.kind != FileKind::NotText);
-  if (result.kind.kind == FileKind::Utf16) walk.Add({FindingKind::Utf16, 0, 0, 0, nullptr, {}});
-  if (result.kind.kind == FileKind::NotText) walk.Add({FindingKind::NotText, 0, 0, 0, nullptr, {}});
+  if (result.kind.kind == FileKind::Utf16) walk.Add({.kind = FindingKind::Utf16});
+  if (result.kind.kind == FileKind::NotText) walk.Add({.kind = FindingKind::NotText});
 
   walk.Run(bytes);
   if (result.kind.kind == FileKind::NulPadded) {
-    walk.Add({FindingKind::NulPadding, walk.EndLine(), 0, bytes.size() - walk.ContentSize(), nullptr, {},
-              walk.ContentSize()});
+    walk.Add({.kind = FindingKind::NulPadding,
+              .line = walk.EndLine(),
+              .count = bytes.size() - walk.ContentSize(),
+              .byte = walk.ContentSize()});
   } else if (walk.ContentSize() < bytes.size() && result.kind.kind == FileKind::Text) {
-    walk.Add({FindingKind::NulByte, walk.EndLine(), 0, 0, nullptr, {}, walk.ContentSize()});
+    walk.Add({.kind = FindingKind::NulByte, .line = walk.EndLine(), .byte = walk.ContentSize()});
   }
 
   for (std::size_t i = 0; i < PluginSettings.size(); ++i) {

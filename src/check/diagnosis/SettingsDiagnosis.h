@@ -106,13 +106,15 @@ enum class FindingKind {
 };
 
 struct Finding {
-  FindingKind kind;
+  FindingKind kind = FindingKind::Utf16;
   std::size_t line = 0;
   std::size_t otherLine = 0;
   std::size_t count = 0;
   const IntegerSetting* setting = nullptr;
-  std::string_view text;
-  std::size_t byte = 0;  // 0-based offset in the file
+  std::string_view text = {};
+  std::size_t byte = 0;             // 0-based offset in the file
+  std::string_view fullWidth = {};  // FullWidthHeader, FullWidthKey: the part of `text` whose full-width forms
+                               // count (a note after a value keeps its own)
 };
 
 struct SettingsDiagnosis {

@@ -131,6 +131,15 @@ bool StartsNote(std::string_view text) {
   return text.starts_with(';') || text.starts_with('#') || text.starts_with("//") || text.starts_with('(');
 }
 
+std::size_t EntryNoteStart(std::string_view line, TextEncoding encoding, const IntegerSetting& setting) {
+  for (std::size_t at = 0; at < line.size(); at += CharacterLength(line.substr(at), encoding)) {
+    if (line[at] != '=' && FullWidthAt(line.substr(at), encoding).halfWidth != '=') continue;
+    const std::size_t value = at + CharacterLength(line.substr(at), encoding);
+    return line.size() - ReadValueMeant(line.substr(value), encoding, setting).note.size();
+  }
+  return line.size();
+}
+
 ValueMeant ReadValueMeant(std::string_view value, TextEncoding encoding, const IntegerSetting& setting) {
   ValueMeant meant;
   const HalfWidthValue half = ToHalfWidth(value, encoding);

@@ -38,3 +38,8 @@ ValueMeant ReadValueMeant(std::string_view value, TextEncoding encoding, const I
 
 // Whether a note starts at the start of a half-width text.
 bool StartsNote(std::string_view halfWidth);
+
+// Where the note after the value of an entry line (trimmed; its "=" may be
+// full-width) starts, as ReadValueMeant finds it; the line's size when it
+// has none.
+std::size_t EntryNoteStart(std::string_view line, TextEncoding encoding, const IntegerSetting& setting);

@@ -14,14 +14,6 @@ constexpr std::size_t MostSlips = 2;
 
 bool Accepted(std::string_view value) { return ParseSettingsInteger(value, 0) == ParseSettingsInteger(value, 1); }
 
-// Where the "=" that splits the line stands, full-width or not; npos when none.
-std::size_t EqualsAt(std::string_view line, TextEncoding encoding) {
-  for (std::size_t at = 0; at < line.size(); at += CharacterLength(line.substr(at), encoding)) {
-    if (line[at] == '=' || FullWidthAt(line.substr(at), encoding).halfWidth == '=') return at;
-  }
-  return std::string_view::npos;
-}
-
 }  // namespace
 
 const IntegerSetting* CertainKeyFor(std::string_view written) {
@@ -51,11 +43,7 @@ std::optional<ValueCorrection> CorrectValue(std::string_view value, TextEncoding
 
 std::optional<std::string> HalfWidthEntry(std::string_view line, TextEncoding encoding,
                                           const IntegerSetting& setting) {
-  const std::size_t equals = EqualsAt(line, encoding);
-  if (equals == std::string_view::npos) return std::nullopt;
-  const std::size_t valueStart = equals + CharacterLength(line.substr(equals), encoding);
-  const ValueMeant meant = ReadValueMeant(line.substr(valueStart), encoding, setting);
-  const std::size_t noteStart = line.size() - meant.note.size();
+  const std::size_t noteStart = EntryNoteStart(line, encoding, setting);
   std::string half = HalfWidth(line.substr(0, noteStart), encoding);
   half.append(line.substr(noteStart));
   const SettingsLine read = ReadSettingsLine(half);

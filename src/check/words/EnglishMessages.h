@@ -41,7 +41,7 @@ inline constexpr Catalogue EnglishMessages{{
      "{key} stands on line {line}, in an earlier [{section}] section; only the last [{section}] section counts."},
     {Message::ReasonNotAnInteger, "The value on line {line}, {value}, is not a whole number {product} reads: {reason}"},
     {Message::FaultEmpty, "it is empty."},
-    {Message::FaultFullWidth, "it holds {characters}: {product} reads only half-width digits and signs."},
+    {Message::FaultFullWidth, "it holds {characters}, and {product} reads only half-width digits and signs."},
     {Message::FaultNoDigits, "there is no number in it."},
     {Message::FaultQuoted, "quotation marks are not allowed."},
     {Message::FaultSecondSign, "it has two signs."},
@@ -169,7 +169,11 @@ inline constexpr Catalogue EnglishMessages{{
     {Message::FixCommentOut, "Line {line}: {text} becomes a comment, with \";\" in front of it."},
     {Message::FixReduceValue, "Line {line}: the value {text} becomes {value}."},
     {Message::FixConvertValue, "Line {line}: the value {text} becomes {value}, the same time in {unit}."},
-    {Message::FixMoveNote, "Its note {note} moves to a comment line of its own just above."},
+    {Message::FixReduceValueMovingNote,
+     "Line {line}: the value {text} becomes {value}; its note {note} moves to a comment line of its own just above."},
+    {Message::FixConvertValueMovingNote,
+     "Line {line}: the value {text} becomes {value}, the same time in {unit}; its note {note} moves to a comment line "
+     "of its own just above."},
     {Message::FixBlockedCharacter,
      "{check} cannot save this file as ANSI text: line {line} holds a character that the system's code page "
      "lacks. Replace that character, then save the file again with the encoding \"ANSI\"."},

@@ -188,7 +188,10 @@ inline constexpr Catalogue JapaneseMessages{{
     {Message::FixCommentOut, "{line} 行目: {text}の先頭に「;」を付けて、コメントにします。"},
     {Message::FixReduceValue, "{line} 行目: 値{text}を {value} に直します。"},
     {Message::FixConvertValue, "{line} 行目: 値{text}を{unit}に換算して、{value} に直します。"},
-    {Message::FixMoveNote, "注記{note}は、すぐ上の新しいコメント行に移します。"},
+    {Message::FixReduceValueMovingNote,
+     "{line} 行目: 値{text}を {value} に直し、注記{note}は、すぐ上の新しいコメント行に移します。"},
+    {Message::FixConvertValueMovingNote,
+     "{line} 行目: 値{text}を{unit}に換算して {value} に直し、注記{note}は、すぐ上の新しいコメント行に移します。"},
     {Message::FixBlockedCharacter,
      "{line} 行目に、ANSI（システムのコード ページ）で表せない文字があるため、{check} はこのファイルを ANSI で"
      "保存し直せません。その文字を置き換えてから、文字コードを「ANSI」にして保存し直してください。"},
