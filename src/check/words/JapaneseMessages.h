@@ -208,7 +208,7 @@ inline constexpr Catalogue JapaneseMessages{{
     {Message::FixRestart,
      "{product} は、次に {host} を起動したときに、修正したファイルを読み込みます。すぐに反映させるには、{host} "
      "を再起動してください。"},
-    {Message::FixNotWritten, "ファイルは修正しておらず、元のままです。{reason}"},
+    {Message::FixNotWritten, "ファイルは修正していません（元のままです）。{reason}"},
     {Message::RewriteReadOnly,
      "ファイルが読み取り専用になっています。ファイルのプロパティで「読み取り専用」をオフにしてから、もう一度 "
      "{check} を実行してください。"},
