@@ -10,7 +10,7 @@
 #            taken local checks a stack cookie on return (the DLL's own guard,
 #            src/plugin/StackGuard.h).
 #   CHECK    the settings check: in the Windows build small and static,
-#            without exception support.
+#            without exception support or unwind tables.
 #   DEMO     the demo host.
 #   TEST     tests, fuzz targets and benchmarks.
 set(TOLLIMER_WARNINGS -Wall -Wextra -Wpedantic -Wconversion -Wshadow)
@@ -37,7 +37,7 @@ function(tollimer_target_options target role)
     endif()
   elseif(role STREQUAL "CHECK")
     target_compile_options(${target} PRIVATE ${TOLLIMER_WARNINGS}
-      $<$<BOOL:${WIN32}>:-fno-exceptions -fno-rtti -ffunction-sections -fdata-sections>)
+      $<$<BOOL:${WIN32}>:-fno-exceptions -fno-rtti -fno-asynchronous-unwind-tables -ffunction-sections -fdata-sections>)
   elseif(role STREQUAL "DEMO")
     target_compile_options(${target} PRIVATE ${TOLLIMER_WARNINGS})
   elseif(role STREQUAL "TEST")
