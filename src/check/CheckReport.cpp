@@ -107,7 +107,6 @@ class ReportBuilder {
       case IntegerFault::OtherUnit:
         return words_.Say<Message::FaultOtherUnit>(Text{Quote(fault.after)}, unit, Value{fault.amount});
       case IntegerFault::NotWhole:
-        if (fault.amount.empty()) return words_.Say<Message::FaultNotWholeInexact>(Text{Quote(fault.after)}, unit);
         return words_.Say<Message::FaultNotWhole>(Text{Quote(fault.after)}, unit, Value{fault.amount});
       case IntegerFault::NoDigits:
         return words_.Say<Message::FaultNoDigits>();
@@ -222,8 +221,8 @@ class ReportBuilder {
         return words_.Say<Message::FindUtf16>();
       case FindingKind::NotText: {
         const std::string_view format = FormatName(facts_.diagnosis.kind.format);
-        if (format.empty()) return words_.Say<Message::FindNotTextControlBytes>();
-        return words_.Say<Message::FindNotTextFormat>(Text{format});
+        return words_.Say<Message::FindNotText>(Text{format.empty() ? words_.Say<Message::NotTextControlBytes>()
+                                                                      : words_.Say<Message::NotTextFormat>(Text{format})});
       }
       case FindingKind::Utf8MarkBeforeHeader:
         return words_.Say<Message::FindUtf8MarkBeforeHeader>(line, Text{Quote(f.text)});

@@ -1,7 +1,7 @@
 #include "FixReport.h"
 
 #include <algorithm>
-#include <vector>
+#include <cstdint>
 
 namespace {
 
@@ -81,14 +81,24 @@ std::string WriteFixPlan(const SettingsFixPlan& plan, const CheckFacts& facts, R
   if (plan.blocked != FixBlock::None) return words.Blocked(plan);
   if (!plan.ChangesAnything()) return {};
   std::string text = words.Heading() + "\n";
-  // Shown in the order of the lines, as the user reads the file; made in
-  // steps, they were listed step by step.
-  std::vector<const FixChange*> inLineOrder;
-  for (const FixChange& change : plan.changes) inLineOrder.push_back(&change);
-  std::stable_sort(inLineOrder.begin(), inLineOrder.end(),
-                   [](const FixChange* a, const FixChange* b) { return a->line < b->line; });
+  // Shown in the order of the lines, as the user reads the file (made in
+  // steps, they were listed step by step); a line's changes as made.
   const std::size_t shown = std::min(plan.changes.size(), mostChanges);
-  for (std::size_t i = 0; i < shown; ++i) text += "  " + words.Change(*inLineOrder[i]) + "\n";
+  std::size_t line = 0;
+  std::size_t listed = 0;
+  while (listed < shown) {
+    std::size_t next = SIZE_MAX;
+    for (const FixChange& change : plan.changes) {
+      if (change.line == line && listed < shown) {
+        text += "  " + words.Change(change) + "\n";
+        ++listed;
+      } else if (change.line > line) {
+        next = std::min(next, change.line);
+      }
+    }
+    if (next == SIZE_MAX) break;
+    line = next;
+  }
   if (shown < plan.changes.size()) text += "  " + words.More(plan.changes.size() - shown) + "\n";
   return text;
 }

@@ -121,7 +121,7 @@ TEST(CheckReport, FileKindsAreNamedAndWhatIsReadFollowsFromTheReading) {
        {"InterbalMinute = 5（2 行目の値）", "3 行目: ファイルの 26 バイト目から末尾までは、NUL 文字（値が 0 のバイト）が 200 バイト"},
        {"UTF-16", "まったく読み取れません"}},
       {program,
-       {"テキストファイルではありません。先頭が EXE/DLL ファイルと同じ形式です",
+       {"このファイルはテキストファイルではありません（先頭が EXE/DLL ファイルの形式です）",
         "ファイルがテキストファイルではなく、Tollimer は [Env] セクションを見つけられません"},
        {"UTF-16", "まったく読み取れません"}},
       {Utf16Bytes("[Env]\r\nInterbalMinute=2\r\n"), {"Tollimer はこのファイルの内容をまったく読み取れません"}, {}},

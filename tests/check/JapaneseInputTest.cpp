@@ -211,10 +211,10 @@ const InputCase Cases[] = {
     // 8. What a file is: NUL padding is no UTF-16, a program or a picture no text.
     {"NulPadding", "[Env]\r\nInterbalMinute=5\r\n" + std::string(200, '\0'), "[Env]\r\nInterbalMinute=5\r\n", 5, 1000,
      "テキストの後ろにある 200 バイトの NUL 文字を取り除きます。"},
-    {"Program", Program, Program, 10, 1000, "先頭が EXE/DLL ファイルと同じ形式です。"},
-    {"Png", Png, Png, 10, 1000, "先頭が PNG ファイルと同じ形式です。"},
+    {"Program", Program, Program, 10, 1000, "このファイルはテキストファイルではありません（先頭が EXE/DLL ファイルの形式です）。"},
+    {"Png", Png, Png, 10, 1000, "（先頭が PNG ファイルの形式です）。"},
     {"ControlBytes", "\x01\x02\x03\x04[Env]\r\nIntervalMinute=5\r\n\x05\x06\x07\x08",
-     "\x01\x02\x03\x04[Env]\r\nIntervalMinute=5\r\n\x05\x06\x07\x08", 10, 1000, "制御文字が多く含まれています。"},
+     "\x01\x02\x03\x04[Env]\r\nIntervalMinute=5\r\n\x05\x06\x07\x08", 10, 1000, "制御文字が多く含まれています）。"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Files, JapaneseInput, testing::ValuesIn(Cases),

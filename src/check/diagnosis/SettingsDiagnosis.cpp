@@ -175,8 +175,9 @@ class Walk {
     if (rest.kind != SettingsLineKind::Entry) return false;
     for (const IntegerSetting& setting : PluginSettings) {
       if (SettingsNamesMatch(rest.name, setting.key) || LooksLikeKey(rest.name, setting.key)) {
-        Add({.kind = FindingKind::CommentedOut, .line = lineNumber_, .setting = &setting, .text = trimmed});
-        result_.commentedOut.push_back({lineNumber_, trimmed, false});
+        const Finding finding{.kind = FindingKind::CommentedOut, .line = lineNumber_, .setting = &setting, .text = trimmed};
+        Add(finding);
+        result_.commentedOut.push_back(finding);
         return true;
       }
     }

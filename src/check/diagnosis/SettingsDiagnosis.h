@@ -33,8 +33,7 @@ enum class IntegerFault {
   DigitGroupComma,    // 1,500
   TextAfterNumber,    // 15 min, 15min, 15 ;note, 1e3: `after` holds the text
   OtherUnit,          // 2秒 for milliseconds: `after` the unit, `amount` the same time in the setting's unit
-  NotWhole,           // 90秒 for minutes: `after` the unit, `amount` the time in the setting's unit
-                      // ("1.5"; empty when it needs more than three decimals)
+  NotWhole,           // 90秒 for minutes: `after` the unit, `amount` the time in the setting's unit ("1.5")
   OutOfRange,         // beyond 32 bits
   Other,
 };
@@ -126,9 +125,8 @@ struct SettingsDiagnosis {
   // its full-width forms are half-width, and the first of them.
   std::size_t fullWidthHeaders = 0;
   MeantLine fullWidthHeader;
-  // Every key's entry behind another program's comment mark, however many
-  // findings are kept: the whole line, trimmed.
-  std::vector<MeantLine> commentedOut;
+  // Every CommentedOut finding, however many findings are kept.
+  std::vector<Finding> commentedOut;
   std::vector<Finding> findings;  // in file order mostly; at most MaxFindings
   std::size_t findingsLeftOut = 0;
 

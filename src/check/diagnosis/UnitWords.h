@@ -20,9 +20,10 @@ struct UnitWord {
 // caller's rule.
 std::optional<UnitWord> UnitWordAt(std::string_view text, TextEncoding encoding);
 
+// NUL-terminated texts: the table is half the size of one of views.
 struct UnitSpelling {
-  std::string_view utf8;
-  std::string_view shiftJis;  // the same as `utf8` for an ASCII word
+  const char* utf8;
+  const char* shiftJis;  // the same as `utf8` for an ASCII word
   TimeUnit unit;
 };
 

@@ -1,8 +1,6 @@
 #include "ValueMeant.h"
 
-#include <limits>
 #include <numeric>
-#include <vector>
 
 #include "SettingsLines.h"
 #include "UnitWords.h"
@@ -11,61 +9,67 @@ namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-// A value with its full-width forms made half-width, and where each byte of
-// the half-width text came from in the value.
-struct HalfWidthValue {
-  std::string text;
-  std::vector<std::size_t> from;  // one more than text: the end maps to the value's end
-};
-
-HalfWidthValue ToHalfWidth(std::string_view value, TextEncoding encoding) {
-  HalfWidthValue half;
-  for (std::size_t at = 0; at < value.size();) {
+// Where the half-width text's byte `halfAt` came from in `value`: each
+// full-width form is one half-width byte, every other character its own.
+std::size_t ValueOffset(std::string_view value, TextEncoding encoding, std::size_t halfAt) {
+  std::size_t at = 0;
+  while (halfAt > 0 && at < value.size()) {
     const std::string_view rest = value.substr(at);
     const FullWidthForm form = FullWidthAt(rest, encoding);
-    if (form.halfWidth != '\0') {
-      half.text += form.halfWidth;
-      half.from.push_back(at);
-      at += form.length;
-      continue;
-    }
-    const std::size_t length = CharacterLength(rest, encoding);
-    for (std::size_t i = 0; i < length; ++i) {
-      half.text += rest[i];
-      half.from.push_back(at + i);
-    }
+    const std::size_t length = form.halfWidth != '\0' ? form.length : CharacterLength(rest, encoding);
     at += length;
+    halfAt -= form.halfWidth != '\0' ? 1 : length;
   }
-  half.from.push_back(value.size());
-  return half;
+  return at;
 }
 
-// Reads digits, in groups of three after commas or with a decimal part, into
-// `meant`; the length taken, 0 when no number starts there.
-std::size_t ReadNumber(std::string_view text, ValueMeant& meant) {
+// The number at the start of a half-width text, read exactly: its digits as
+// one integer `scaled`, which `scale` (a power of ten) divides to give it.
+struct Number {
+  std::size_t length = 0;  // 0: none starts there
+  bool negative = false;
+  bool tooLong = false;  // more digits than any amount in range can have
+  std::uint64_t scaled = 0;
+  std::uint64_t scale = 1;
+};
+
+// Digits, in groups of three after commas or with a decimal part.
+Number ReadNumber(std::string_view text, ValueMeant& meant) {
+  Number number;
   std::size_t at = 0;
-  if (at < text.size() && (text[at] == '+' || text[at] == '-')) {
-    if (text[at] == '-') meant.number += '-';
-    ++at;
-  }
+  std::size_t digits = 0;
+  const auto take = [&](char digit) {
+    // Past twelve places (six after the point) an amount is out of range in
+    // any unit; the arithmetic stays within 64 bits.
+    if (number.scaled == 0 && digit == '0' && number.scale == 1) return;
+    if (++digits > 18) number.tooLong = true;
+    if (!number.tooLong) number.scaled = number.scaled * 10 + static_cast<std::uint64_t>(digit - '0');
+  };
+  if (at < text.size() && (text[at] == '+' || text[at] == '-')) number.negative = text[at++] == '-';
   const std::size_t first = at;
-  while (at < text.size() && IsDigit(text[at])) meant.number += text[at++];
+  while (at < text.size() && IsDigit(text[at])) take(text[at++]);
   const std::size_t lead = at - first;
-  if (lead == 0) return 0;
+  if (lead == 0) return {};
   while (lead <= 3 && at + 3 < text.size() && text[at] == ',' && IsDigit(text[at + 1]) && IsDigit(text[at + 2]) &&
          IsDigit(text[at + 3]) && (at + 4 == text.size() || !IsDigit(text[at + 4]))) {
-    meant.number.append(text.substr(at + 1, 3));
+    for (std::size_t i = 1; i <= 3; ++i) take(text[at + i]);
     meant.groupCommas = true;
     at += 4;
   }
   if (!meant.groupCommas && at + 1 < text.size() && text[at] == '.' && IsDigit(text[at + 1])) {
     meant.decimalPoint = true;
-    meant.number += text[at++];
-    while (at < text.size() && IsDigit(text[at])) meant.number += text[at++];
+    for (++at; at < text.size() && IsDigit(text[at]); ++at) {
+      if (number.scale >= 1'000'000) number.tooLong = true;
+      number.scale *= 10;
+      if (!number.tooLong) number.scaled = number.scaled * 10 + static_cast<std::uint64_t>(text[at] - '0');
+    }
   }
-  // A digit or comma right after is no number of this form ("1,5", "1,5000").
-  if (at < text.size() && (IsDigit(text[at]) || text[at] == ',' || text[at] == '.')) return 0;
-  return at;
+  // A digit, comma or point right after is no number of this form ("1,5",
+  // "1,5000", "15.").
+  if (at < text.size() && (IsDigit(text[at]) || text[at] == ',' || text[at] == '.')) return {};
+  if (digits > 12) number.tooLong = true;
+  number.length = at;
+  return number;
 }
 
 std::size_t SkipBlanks(std::string_view text, std::size_t at) {
@@ -73,59 +77,50 @@ std::size_t SkipBlanks(std::string_view text, std::size_t at) {
   return at;
 }
 
-// The number of `meant` in the setting's unit: scaled integer arithmetic, so
-// that "1.5秒" is 1500 exactly and "90秒" 1.5 minutes exactly.
-void ConvertToOwnUnit(ValueMeant& meant, const IntegerSetting& setting) {
-  std::string_view digits = meant.number;
-  const bool negative = digits.starts_with('-');
-  if (negative) digits.remove_prefix(1);
-  const std::size_t point = digits.find('.');
-  const std::string_view whole = digits.substr(0, point);
-  const std::string_view fraction = point == std::string_view::npos ? std::string_view() : digits.substr(point + 1);
-  std::string_view significant = whole.substr(std::min(whole.find_first_not_of('0'), whole.size()));
-  // Past these the amount is out of range in any unit, and the arithmetic
-  // below stays within 64 bits.
-  if (significant.size() > 12 || fraction.size() > 6) {
-    meant.amount = ValueMeant::Amount::OutOfRange;
-    return;
-  }
-  std::uint64_t scaled = 0;
-  std::uint64_t scale = 1;
-  for (const char c : whole) scaled = scaled * 10 + static_cast<std::uint64_t>(c - '0');
-  for (const char c : fraction) {
-    scaled = scaled * 10 + static_cast<std::uint64_t>(c - '0');
-    scale *= 10;
-  }
+// The number in the setting's own unit, by integer arithmetic alone, so that
+// "1.5秒" is 1500 milliseconds and "90秒" 1.5 minutes exactly.
+void ConvertToOwnUnit(const Number& number, ValueMeant& meant, const IntegerSetting& setting) {
+  meant.amount = ValueMeant::Amount::OutOfRange;
+  if (number.tooLong) return;
   const auto from = static_cast<std::uint64_t>(MillisecondsIn(meant.unit));
   const auto to = static_cast<std::uint64_t>(MillisecondsIn(setting.unit));
   const std::uint64_t common = std::gcd(from, to);
   std::uint64_t numerator = 0;
-  if (__builtin_mul_overflow(scaled, from / common, &numerator)) {
-    meant.amount = ValueMeant::Amount::OutOfRange;
-    return;
-  }
-  const std::uint64_t denominator = scale * (to / common);
+  if (__builtin_mul_overflow(number.scaled, from / common, &numerator)) return;
+  const std::uint64_t denominator = number.scale * (to / common);
+  const bool negative = number.negative && numerator != 0;
   if (numerator % denominator == 0) {
     const std::uint64_t amount = numerator / denominator;
-    const std::uint64_t most = negative ? 2147483648u : 2147483647u;
-    if (amount > most) {
-      meant.amount = ValueMeant::Amount::OutOfRange;
-      return;
-    }
+    if (amount > (negative ? 2147483648u : 2147483647u)) return;
     meant.amount = ValueMeant::Amount::Whole;
-    meant.inOwnUnit = (negative && amount != 0 ? "-" : "") + std::to_string(amount);
+    meant.inOwnUnit = ThousandthsText((negative ? -1 : 1) * static_cast<std::int64_t>(amount) * 1000);
     return;
   }
   meant.amount = ValueMeant::Amount::NotWhole;
+  // To three decimals, cut rather than rounded; "…" where more would follow.
   std::uint64_t thousandths = 0;
-  if (__builtin_mul_overflow(numerator, std::uint64_t{1000}, &thousandths) || thousandths % denominator != 0) return;
-  thousandths /= denominator;
-  std::string decimals = std::to_string(1000 + thousandths % 1000).substr(1);
-  while (decimals.back() == '0') decimals.pop_back();
-  meant.inOwnUnit = (negative ? "-" : "") + std::to_string(thousandths / 1000) + "." + decimals;
+  if (__builtin_mul_overflow(numerator, std::uint64_t{1000}, &thousandths)) return;
+  const bool cut = thousandths % denominator != 0;
+  const auto signedThousandths = static_cast<std::int64_t>(thousandths / denominator);
+  meant.inOwnUnit = ThousandthsText(negative ? -signedThousandths : signedThousandths);
+  if (cut) meant.inOwnUnit += "\u2026";
 }
 
 }  // namespace
+
+std::string ThousandthsText(std::int64_t thousandths) {
+  const bool negative = thousandths < 0;
+  const auto unsignedThousandths = static_cast<std::uint64_t>(thousandths);
+  const std::uint64_t magnitude = negative ? 0 - unsignedThousandths : unsignedThousandths;
+  std::string text = negative ? "-" : "";
+  text += std::to_string(static_cast<long long>(magnitude / 1000));
+  if (magnitude % 1000 != 0) {
+    std::string decimals = std::to_string(static_cast<long long>(1000 + magnitude % 1000)).substr(1);
+    while (decimals.back() == '0') decimals.pop_back();
+    (text += '.') += decimals;
+  }
+  return text;
+}
 
 bool StartsNote(std::string_view text) {
   return text.starts_with(';') || text.starts_with('#') || text.starts_with("//") || text.starts_with('(');
@@ -142,29 +137,30 @@ std::size_t EntryNoteStart(std::string_view line, TextEncoding encoding, const I
 
 ValueMeant ReadValueMeant(std::string_view value, TextEncoding encoding, const IntegerSetting& setting) {
   ValueMeant meant;
-  const HalfWidthValue half = ToHalfWidth(value, encoding);
-  const std::string_view text = half.text;
+  const std::string half = HalfWidth(value, encoding);
+  const std::string_view text = half;
   // A full-width space may lead; the plug-in trims only the others.
   const std::size_t start = SkipBlanks(text, 0);
-  const std::size_t length = ReadNumber(text.substr(start), meant);
-  if (length == 0) return {};
-  std::size_t at = start + length;
-  meant.numberText = value.substr(0, half.from[at]);
+  const Number number = ReadNumber(text.substr(start), meant);
+  if (number.length == 0) return {};
+  std::size_t at = start + number.length;
+  meant.numberText = value.substr(0, ValueOffset(value, encoding, at));
   at = SkipBlanks(text, at);
   meant.unit = setting.unit;
   if (const std::optional<UnitWord> word = UnitWordAt(text.substr(at), encoding)) {
     const std::size_t end = at + word->length;
     if (end == text.size() || IsSettingsBlank(text[end]) || StartsNote(text.substr(end))) {
       meant.unit = word->unit;
-      meant.unitText = value.substr(half.from[at], half.from[end] - half.from[at]);
+      const std::size_t unitStart = ValueOffset(value, encoding, at);
+      meant.unitText = value.substr(unitStart, ValueOffset(value, encoding, end) - unitStart);
       at = SkipBlanks(text, end);
     }
   }
   if (at < text.size()) {
     if (!StartsNote(text.substr(at))) return {};
-    meant.note = value.substr(half.from[at]);
+    meant.note = value.substr(ValueOffset(value, encoding, at));
   }
   meant.understood = true;
-  ConvertToOwnUnit(meant, setting);
+  ConvertToOwnUnit(number, meant, setting);
   return meant;
 }

@@ -16,7 +16,6 @@
 struct ValueMeant {
   bool understood = false;    // the whole value reads so; nothing below holds otherwise
   std::string_view numberText;  // from the value's start to the number's end, as written
-  std::string number;         // half-width, without group commas: "-1.5", "1500"
   bool groupCommas = false;   // "1,500"
   bool decimalPoint = false;  // "1.5"
   std::string_view unitText;  // the unit as written; empty when none
@@ -27,7 +26,8 @@ struct ValueMeant {
   enum class Amount : std::uint8_t { Whole, NotWhole, OutOfRange };
   Amount amount = Amount::OutOfRange;
   // Whole: the integer, as the plug-in reads it ("2000", "-5"). NotWhole: the
-  // amount to at most three decimals ("1.5"), empty when it needs more.
+  // amount to at most three decimals ("1.5"), cut and followed by "…" where
+  // it has more ("0.166…").
   std::string inOwnUnit;
 
   bool UnitConverted(const IntegerSetting& setting) const { return !unitText.empty() && unit != setting.unit; }
@@ -35,6 +35,10 @@ struct ValueMeant {
 
 // `value`: the value as the plug-in has it (trimmed), in `encoding`.
 ValueMeant ReadValueMeant(std::string_view value, TextEncoding encoding, const IntegerSetting& setting);
+
+// Thousandths as a decimal number without trailing zeros: 1500 is "1.5",
+// -250 "-0.25", 2000 "2".
+std::string ThousandthsText(std::int64_t thousandths);
 
 // Whether a note starts at the start of a half-width text.
 bool StartsNote(std::string_view halfWidth);

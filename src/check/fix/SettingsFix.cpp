@@ -1,7 +1,6 @@
 #include "SettingsFix.h"
 
 #include <algorithm>
-#include <numeric>
 #include <optional>
 
 #include "FixRules.h"
@@ -148,7 +147,7 @@ class Planner {
     const SettingsDiagnosis diagnosis = Diagnose(plan_.bytes);
     std::vector<Edit> edits;
     std::vector<FixChange> changes;
-    for (const MeantLine& line : diagnosis.commentedOut) {
+    for (const Finding& line : diagnosis.commentedOut) {
       const std::string comment = ";" + std::string(line.text);
       edits.push_back({OffsetIn(line.text, plan_.bytes), line.text.size(), comment});
       changes.push_back(Change(FixRule::CommentOut, line.line, nullptr, std::string(line.text), comment));
@@ -223,23 +222,28 @@ class Planner {
   // Makes a step's edits, which never overlap, and lists its changes in file
   // order, each with the bytes it replaced.
   void Commit(std::vector<Edit> edits, std::vector<FixChange> changes) {
-    std::vector<std::size_t> order(edits.size());
-    std::iota(order.begin(), order.end(), std::size_t{0});
-    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return edits[a].offset < edits[b].offset; });
+    if (edits.empty()) return;
+    // A step makes a few edits: a plain insertion sort (std::sort would
+    // bring more code into the program than its whole rule).
+    for (std::size_t i = 1; i < edits.size(); ++i) {
+      for (std::size_t at = i; at > 0 && edits[at - 1].offset > edits[at].offset; --at) {
+        std::swap(edits[at - 1], edits[at]);
+        std::swap(changes[at - 1], changes[at]);
+      }
+    }
     const std::string_view bytes = plan_.bytes;
     std::string out;
     std::size_t done = 0;
-    for (const std::size_t i : order) {
+    for (std::size_t i = 0; i < edits.size(); ++i) {
       const Edit& edit = edits[i];
       out.append(bytes.substr(done, edit.offset - done));
       changes[i].edit = {out.size(), std::string(bytes.substr(edit.offset, edit.length)), edit.replacement};
       out += edit.replacement;
       done = edit.offset + edit.length;
     }
-    if (order.empty()) return;
     out.append(bytes.substr(done));
     plan_.bytes = std::move(out);
-    for (const std::size_t i : order) plan_.changes.push_back(std::move(changes[i]));
+    for (FixChange& change : changes) plan_.changes.push_back(std::move(change));
   }
 
   unsigned codePage_;

@@ -56,9 +56,6 @@ inline constexpr Catalogue EnglishMessages{{
     {Message::FaultNotWhole,
      "{text} follows the number, and nothing may follow it. This value counts whole {unit}, and this time is "
      "{value} {unit}, not a whole number."},
-    {Message::FaultNotWholeInexact,
-     "{text} follows the number, and nothing may follow it. This value counts whole {unit}, and this time is no "
-     "whole number of {unit}."},
     {Message::FaultOutOfRange, "it lies outside {min} to {max}."},
     {Message::FaultOther,
      "{product} reads only a whole number in decimal, with an optional sign, or in hexadecimal after 0x or $."},
@@ -98,12 +95,11 @@ inline constexpr Catalogue EnglishMessages{{
      "The file is saved as UTF-16 (\"Unicode\"). {product} reads only ANSI text (the system's code page: "
      "Shift-JIS on Japanese Windows) or UTF-8 without a byte-order mark, and can read nothing in this file. Save it "
      "again with the encoding \"ANSI\"."},
-    {Message::FindNotTextFormat,
-     "The file is not a text file: it begins as a {text} file does. A settings file is plain text; perhaps another "
-     "file was saved or copied under this name. Put the settings file in its place."},
-    {Message::FindNotTextControlBytes,
-     "The file is not a text file: it is full of control characters, as binary data is. A settings file is plain "
-     "text; perhaps another file was saved or copied under this name. Put the settings file in its place."},
+    {Message::FindNotText,
+     "The file is not a text file: {text}. A settings file is plain text; perhaps another file was saved or copied "
+     "under this name. Put the settings file in its place."},
+    {Message::NotTextFormat, "it begins as a {text} file does"},
+    {Message::NotTextControlBytes, "it is full of control characters, as binary data is"},
     {Message::FindUtf8MarkBeforeHeader,
      "Line {line}: the file starts with a UTF-8 byte-order mark (BOM), so {text} is not taken as a section header "
      "and the lines under it are ignored. Save the file again with the encoding \"ANSI\" (or UTF-8 without BOM)."},

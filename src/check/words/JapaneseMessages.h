@@ -64,9 +64,6 @@ inline constexpr Catalogue JapaneseMessages{{
     {Message::FaultNotWhole,
      "数字の後ろに単位{text}があります。この値は{unit}単位の整数で書きますが、この長さは {value} {unit}で、"
      "整数になりません。"},
-    {Message::FaultNotWholeInexact,
-     "数字の後ろに単位{text}があります。この値は{unit}単位の整数で書きますが、この長さは{unit}単位の整数に"
-     "なりません。"},
     {Message::FaultOutOfRange, "{min}～{max} の範囲外です。"},
     {Message::FaultOther,
      "{product} が読めるのは、10 進数の整数（符号は付けても可）か、0x または $ で始まる 16 進数だけです。"},
@@ -109,14 +106,11 @@ inline constexpr Catalogue JapaneseMessages{{
      "ファイルが UTF-16（Unicode）で保存されています。読めるのは ANSI（システムのコード ページ。"
      "日本語版 Windows では Shift-JIS）か BOM なしの UTF-8 のテキストだけなので、{product} はこのファイルの内容を"
      "まったく読み取れません。文字コードを「ANSI」にして、保存し直してください。"},
-    {Message::FindNotTextFormat,
-     "このファイルはテキストファイルではありません。先頭が {text} ファイルと同じ形式です。設定ファイルはテキスト"
-     "ファイルです。別のファイルがこの名前で保存またはコピーされた可能性があります。正しい設定ファイルに置き換えて"
-     "ください。"},
-    {Message::FindNotTextControlBytes,
-     "このファイルはテキストファイルではありません。バイナリデータのように、制御文字が多く含まれています。設定"
-     "ファイルはテキストファイルです。別のファイルがこの名前で保存またはコピーされた可能性があります。正しい設定"
-     "ファイルに置き換えてください。"},
+    {Message::FindNotText,
+     "このファイルはテキストファイルではありません（{text}）。別のファイルがこの名前で保存またはコピーされた可能性が"
+     "あります。テキストの設定ファイルに置き換えてください。"},
+    {Message::NotTextFormat, "先頭が {text} ファイルの形式です"},
+    {Message::NotTextControlBytes, "バイナリデータのように、制御文字が多く含まれています"},
     {Message::FindUtf8MarkBeforeHeader,
      "{line} 行目: ファイルの先頭に UTF-8 の BOM（バイト順マーク）があるため、{text}がセクションの見出しとして"
      "認識されず、その下の行は無視されます。文字コードを「ANSI」（または BOM なしの UTF-8）にして、"

@@ -172,7 +172,7 @@ TEST(ExplainIntegerFault, SaysWhyAValueIsNoInteger) {
       {"1 h", minutes, I::OtherUnit, "h", "60"},
       {"90\x95\x62", minutes, I::NotWhole, "\x95\x62", "1.5"},
       {"1.5 min", minutes, I::NotWhole, "min", "1.5"},
-      {"10 sec", minutes, I::NotWhole, "sec", ""},  // a sixth of a minute: no short decimal
+      {"10 sec", minutes, I::NotWhole, "sec", "0.166\u2026"},  // a sixth of a minute, cut
       {"1000000 h", ms, I::OutOfRange, ""},
       // A full-width form in a note is the note's own.
       {"15 ;\x82\x54", minutes, I::TextAfterNumber, ";\x82\x54"},
