@@ -100,6 +100,15 @@ const DiagnosisCase Cases[] = {
     {"OtherCaseIsTheKey", "[env]\nconnectwaitmillisecond=700\n"sv, 10, Default(R::KeyMissing), 700, Line(2), {}},
     {"ShortenedKey", "[Env]\nConnectWaitMs=700\nConnectWaitMilliSeconds=800\n"sv, 10, Default(R::KeyMissing), 1000,
      Default(R::KeyMissing), {F::NearMissKey, F::NearMissKey}},
+    {"HashMarkedKeyIsSwitchedOffNotANearMiss", "[Env]\n#InterbalMinute=1\n"sv, 10, Default(R::KeyMissing), 1000,
+     Default(R::KeyMissing), {F::CommentedOut}},
+    {"OtherProgramsMarks", "[Env]\n--InterbalMinute=1\n::ConnectWaitMilliSecond=2\n'IntervalMinute=3\nREM\tConnectWaitMs=4\n"sv,
+     10, Default(R::KeyMissing), 1000, Default(R::KeyMissing),
+     {F::CommentedOut, F::CommentedOut, F::CommentedOut, F::CommentedOut}},
+    {"MarkedLinesOfNoKeyPass", "[Env]\n#Server=1\n# InterbalMinute is read at start\nremark=1\n"sv, 10,
+     Default(R::KeyMissing), 1000, Default(R::KeyMissing), {}},
+    {"MarkedKeyInAnotherSectionPasses", "[Other]\n#InterbalMinute=1\n[Env]\n"sv, 10, Default(R::KeyMissing), 1000,
+     Default(R::KeyMissing), {}},
     {"UnrelatedKeysPass", "[Env]\nServer=imap.example.org\nTimeout=30\nInterval=5\nPort=993\n"sv, 10,
      Default(R::KeyMissing), 1000, Default(R::KeyMissing), {}},
     {"UnitAfterNumber", "[Env]\nInterbalMinute=15 min\nConnectWaitMilliSecond=1,500\n"sv, 10,
@@ -130,6 +139,23 @@ TEST(SettingsDiagnosis, FindingsCarryTheirLinesAndTexts) {
   EXPECT_EQ(d.findings[1].kind, F::NulByte);
   EXPECT_EQ(d.findings[1].line, 5u);   // on the line "B=2", which has no line end
   EXPECT_EQ(d.findings[1].byte, 31u);
+}
+
+// The rename's rule counts every line meant as a key, also those beyond the
+// findings the report shows.
+TEST(SettingsDiagnosis, LinesMeantAsAKeyAreCountedBeyondTheFindingsKept) {
+  std::string file = "[Env]\n";
+  for (int i = 0; i < 60; ++i) file += "ConnectWaitMilliSecond=1000\n";
+  file += "IntervalMinute=5\nInterbalMinute\x81\x40=30\n";
+  const SettingsDiagnosis d = DiagnoseSettings(file, 932);
+  EXPECT_EQ(d.findings.size(), SettingsDiagnosis::MaxFindings);
+  EXPECT_GT(d.findingsLeftOut, 0u);
+  const SettingValue& interval = d.Value(IntervalSetting);
+  EXPECT_EQ(interval.meantLines, 2u);
+  EXPECT_EQ(interval.meant.line, 63u);
+  EXPECT_TRUE(interval.meant.fullWidth);
+  // A section of that name starts the count afresh.
+  EXPECT_EQ(DiagnoseSettings(file + "[Env]\nIntervalMinute=7\n", 932).Value(IntervalSetting).meantLines, 1u);
 }
 
 struct FaultCase {
