@@ -221,8 +221,9 @@ class ReportBuilder {
         return words_.Say<Message::FindUtf16>();
       case FindingKind::NotText: {
         const std::string_view format = FormatName(facts_.diagnosis.kind.format);
-        return words_.Say<Message::FindNotText>(Text{format.empty() ? words_.Say<Message::NotTextControlBytes>()
-                                                                      : words_.Say<Message::NotTextFormat>(Text{format})});
+        const std::string what = format.empty() ? words_.Say<Message::NotTextControlBytes>()
+                                                : words_.Say<Message::NotTextFormat>(Text{format});
+        return words_.Say<Message::FindNotText>(Text{what});
       }
       case FindingKind::Utf8MarkBeforeHeader:
         return words_.Say<Message::FindUtf8MarkBeforeHeader>(line, Text{Quote(f.text)});

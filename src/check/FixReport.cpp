@@ -10,7 +10,9 @@ class FixWords {
   FixWords(const CheckFacts& facts, ReportLanguage language) : facts_(facts), words_(language, facts.dllFileName) {}
 
   // Whole: the change list shows every change as it is, never cut.
-  std::string Quote(std::string_view bytes) const { return words_.Say<Message::Quoted>(Text{TextOfFile(facts_, bytes)}); }
+  std::string Quote(std::string_view bytes) const {
+    return words_.Say<Message::Quoted>(Text{TextOfFile(facts_, bytes)});
+  }
 
   std::string Change(const FixChange& change) const {
     const Line line{change.line};

@@ -128,8 +128,12 @@ TEST(CheckReport, FileKindsAreNamedAndWhatIsReadFollowsFromTheReading) {
   };
   for (const auto& c : cases) {
     const std::string japanese = WriteCheckReport(FactsOf(c.bytes), ReportLanguage::Japanese);
-    for (const std::string_view fact : c.japanese) EXPECT_NE(japanese.find(fact), std::string::npos) << fact << "\n" << japanese;
-    for (const std::string_view fact : c.absent) EXPECT_EQ(japanese.find(fact), std::string::npos) << fact << "\n" << japanese;
+    for (const std::string_view fact : c.japanese) {
+      EXPECT_NE(japanese.find(fact), std::string::npos) << fact << "\n" << japanese;
+    }
+    for (const std::string_view fact : c.absent) {
+      EXPECT_EQ(japanese.find(fact), std::string::npos) << fact << "\n" << japanese;
+    }
   }
 }
 

@@ -175,7 +175,8 @@ class Walk {
     if (rest.kind != SettingsLineKind::Entry) return false;
     for (const IntegerSetting& setting : PluginSettings) {
       if (SettingsNamesMatch(rest.name, setting.key) || LooksLikeKey(rest.name, setting.key)) {
-        const Finding finding{.kind = FindingKind::CommentedOut, .line = lineNumber_, .setting = &setting, .text = trimmed};
+        const Finding finding{
+            .kind = FindingKind::CommentedOut, .line = lineNumber_, .setting = &setting, .text = trimmed};
         Add(finding);
         result_.commentedOut.push_back(finding);
         return true;
@@ -202,7 +203,10 @@ class Walk {
   void TakeKnownKey(std::size_t index, std::string_view value) {
     const IntegerSetting* const setting = &PluginSettings[index];
     if (!inSection_) {
-      Add({.kind = FindingKind::KeyBeforeAnyHeader, .line = lineNumber_, .otherLine = hiddenHeaderLine_, .setting = setting});
+      Add({.kind = FindingKind::KeyBeforeAnyHeader,
+           .line = lineNumber_,
+           .otherLine = hiddenHeaderLine_,
+           .setting = setting});
     } else if (!inEnv_) {
       Add({.kind = FindingKind::KeyInOtherSection,
            .line = lineNumber_,

@@ -193,7 +193,8 @@ class Planner {
       const std::optional<ValueCorrection> correction = CorrectValue(value.text, diagnosis.encoding, *value.setting);
       if (!correction) continue;
       edits.push_back(ValueEdit(value.text, *correction));
-      FixChange change = Change(FixRule::ReduceValue, value.line, value.setting, std::string(value.text), correction->value);
+      FixChange change =
+          Change(FixRule::ReduceValue, value.line, value.setting, std::string(value.text), correction->value);
       change.note = correction->note;
       change.converted = correction->converted;
       changes.push_back(std::move(change));

@@ -243,7 +243,8 @@ TEST(PlanSettingsFix, ListsEachChangeWithItsLineAndTexts) {
   EXPECT_EQ(listed, (std::vector<std::string>{"RemoveUtf8Mark 1 - \xEF\xBB\xBF[Env] > [Env]",
                                               "RenameKey 2 InterbalMinute IntervalMinute > InterbalMinute",
                                               "ReduceValue 2 InterbalMinute 15 min > 15",
-                                              "ReduceValue 3 ConnectWaitMilliSecond 1,500 ; was 1000 > 1500 note ; was 1000"}));
+                                              "ReduceValue 3 ConnectWaitMilliSecond 1,500 ; was 1000 > 1500 "
+                                              "note ; was 1000"}));
   const SettingsFixPlan blocked =
       PlanSettingsFix(Utf16(u"[Env]\r\nInterbalMinute=3 ; caf\u00E9\r\n"), 932, TableEncoder);
   EXPECT_EQ(blocked.blocked, FixBlock::Utf16CharacterNotInCodePage);

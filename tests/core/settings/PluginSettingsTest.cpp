@@ -21,7 +21,9 @@ TEST(ScheduleSettingsFrom, FillsEachFieldFromItsOwnTextOrItsFallback) {
       {{"15 min", "1,500"}, {10, 1000}},
       {{"", "7"}, {10, 7}},
   };
-  for (const TextsCase& c : cases) EXPECT_EQ(ScheduleSettingsFrom(c.texts), c.settings) << c.texts[0] << " " << c.texts[1];
+  for (const TextsCase& c : cases) {
+    EXPECT_EQ(ScheduleSettingsFrom(c.texts), c.settings) << c.texts[0] << " " << c.texts[1];
+  }
 }
 
 TEST(PluginSettings, EachSettingFillsAFieldOfItsOwnAndStandsWhereItsIndexSays) {
