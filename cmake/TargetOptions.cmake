@@ -10,7 +10,7 @@
 #            taken local checks a stack cookie on return (the DLL's own guard,
 #            src/plugin/StackGuard.h).
 #   CHECK    the settings check: in the Windows build small and static,
-#            without exception support.
+#            without exception support or unwind tables.
 #   DEMO     the demo host.
 #   TEST     tests, fuzz targets and benchmarks.
 set(TOLLIMER_WARNINGS -Wall -Wextra -Wpedantic -Wconversion -Wshadow)

@@ -31,3 +31,10 @@ struct CheckFacts {
   // Turns bytes of the file (the system's code page) into UTF-8.
   std::string (*decode)(std::string_view bytes) = nullptr;
 };
+
+// Bytes of the file as UTF-8 text: as they are in a file written in UTF-8,
+// else through `decode`.
+inline std::string TextOfFile(const CheckFacts& facts, std::string_view bytes) {
+  if (facts.diagnosis.encoding == TextEncoding::Utf8 || facts.decode == nullptr) return std::string(bytes);
+  return facts.decode(bytes);
+}

@@ -39,21 +39,14 @@ class ReportBuilder {
   void PutSubItem(const std::string& text) { out_ += "    " + text + "\n"; }
   void PutBlank() { out_ += "\n"; }
 
-  std::string Decoded(std::string_view bytes) const {
-    return facts_.decode != nullptr ? facts_.decode(bytes) : std::string(bytes);
-  }
+  std::string Decoded(std::string_view bytes) const { return TextOfFile(facts_, bytes); }
   std::string Quote(std::string_view bytes) const {
     return words_.Say<Message::Quoted>(Text{Shorten(Decoded(bytes), 60)});
   }
   static std::string_view KeyOf(const IntegerSetting* setting) {
     return setting != nullptr ? setting->key : std::string_view();
   }
-  bool SavedAsUtf16() const {
-    for (const Finding& finding : facts_.diagnosis.findings) {
-      if (finding.kind == FindingKind::Utf16) return true;
-    }
-    return false;
-  }
+  FileKind KindOfFile() const { return facts_.diagnosis.kind.kind; }
 
   void FileSection() {
     Put(words_.Say<Message::FileChecked>(Path{facts_.checkedPath}));
@@ -79,7 +72,7 @@ class ReportBuilder {
         break;
       case SettingsLoadOutcome::OpenFailed:
         Put(words_.Say<Message::OpenFailed>(ErrorText{facts_.openErrorText}, ErrorCode{facts_.openErrorCode}));
-        Put(words_.Say<Message::OpenFailedWhy>(Value{EffectiveValue(facts_, PluginSettings[0])}));
+        Put(words_.Say<Message::OpenFailedWhy>());
         break;
       case SettingsLoadOutcome::Empty:
         Put(words_.Say<Message::Empty>());
@@ -109,10 +102,28 @@ class ReportBuilder {
     return words_.Say<Message::DllReadsOtherFile>(Path{facts_.fileReadInstead});
   }
 
-  std::string FaultText(const IntegerFaultFacts& fault) const {
+  // "全角の「＝３」、全角スペース": each run of full-width forms in `text` once.
+  std::string FullWidthCharacters(std::string_view text) const {
+    std::string named;
+    for (const std::string_view run : FullWidthRuns(text, facts_.diagnosis.encoding)) {
+      if (!named.empty()) named += words_.Say<Message::ListSeparator>();
+      named += run == " " ? words_.Say<Message::CharacterFullWidthSpace>()
+                          : words_.Say<Message::CharacterFullWidth>(Text{Decoded(run)});
+    }
+    return named;
+  }
+
+  std::string FaultText(const IntegerFaultFacts& fault, const IntegerSetting& setting) const {
+    const Unit unit{words_.UnitName(setting.unit)};
     switch (fault.fault) {
       case IntegerFault::Empty:
         return words_.Say<Message::FaultEmpty>();
+      case IntegerFault::FullWidth:
+        return words_.Say<Message::FaultFullWidth>(Characters{FullWidthCharacters(fault.after)});
+      case IntegerFault::OtherUnit:
+        return words_.Say<Message::FaultOtherUnit>(Text{Quote(fault.after)}, unit, Value{fault.amount});
+      case IntegerFault::NotWhole:
+        return words_.Say<Message::FaultNotWhole>(Text{Quote(fault.after)}, unit, Value{fault.amount});
       case IntegerFault::NoDigits:
         return words_.Say<Message::FaultNoDigits>();
       case IntegerFault::Quoted:
@@ -146,7 +157,8 @@ class ReportBuilder {
         return words_.Say<Message::ReasonNoContent>();
       case DefaultReason::NoEnvSection:
         // A UTF-16 file may well hold the header: it cannot be read at all.
-        if (SavedAsUtf16()) return words_.Say<Message::ReasonUtf16>();
+        if (KindOfFile() == FileKind::Utf16) return words_.Say<Message::ReasonUtf16>();
+        if (KindOfFile() == FileKind::NotText) return words_.Say<Message::ReasonNotText>();
         if (value.line != 0) return words_.Say<Message::ReasonHeaderNotTaken>(Line{value.line});
         return words_.Say<Message::ReasonNoSection>();
       case DefaultReason::KeyMissing:
@@ -155,7 +167,7 @@ class ReportBuilder {
         return words_.Say<Message::ReasonOnlyInEarlierSection>(key, Line{value.line});
       case DefaultReason::NotAnInteger:
         return words_.Say<Message::ReasonNotAnInteger>(Line{value.line}, Value{Quote(value.text)},
-                                                       Reason{FaultText(value.fault)});
+                                                       Reason{FaultText(value.fault, *value.setting)});
     }
     return {};
   }
@@ -229,21 +241,41 @@ class ReportBuilder {
     const Key key{KeyOf(f.setting)};
     switch (f.kind) {
       case FindingKind::Utf16:
+        // That it reads nothing follows from its own reading: no header.
+        if (facts_.diagnosis.sections == 0) return words_.Say<Message::FindUtf16ReadsNothing>();
         return words_.Say<Message::FindUtf16>();
+      case FindingKind::NotText: {
+        const std::string_view format = FormatName(facts_.diagnosis.kind.format);
+        const std::string what = format.empty() ? words_.Say<Message::NotTextControlBytes>()
+                                                : words_.Say<Message::NotTextFormat>(Text{format});
+        return words_.Say<Message::FindNotText>(Text{what});
+      }
       case FindingKind::Utf8MarkBeforeHeader:
         return words_.Say<Message::FindUtf8MarkBeforeHeader>(line, Text{Quote(f.text)});
       case FindingKind::NulByte:
-        return words_.Say<Message::FindNulByte>(line, ByteNumber{f.count + 1});
+        return words_.Say<Message::FindNulByte>(line, ByteNumber{f.byte + 1});
+      case FindingKind::NulPadding:
+        return words_.Say<Message::FindNulPadding>(line, ByteNumber{f.byte + 1}, Count{f.count});
       case FindingKind::HeaderWithTrailingText:
         if (f.otherLine == 0) return words_.Say<Message::FindHeaderWithTextDropsLines>(line, Text{Quote(f.text)});
         return words_.Say<Message::FindHeaderWithTextJoinsSection>(line, Text{Quote(f.text)}, other);
+      case FindingKind::FullWidthHeader:
+        return words_.Say<Message::FindFullWidthHeader>(line, Text{Quote(f.text)},
+                                                        Characters{FullWidthCharacters(f.fullWidth)});
+      case FindingKind::FullWidthKey:
+        return words_.Say<Message::FindFullWidthKey>(line, Text{Quote(f.text)},
+                                                     Characters{FullWidthCharacters(f.fullWidth)}, key);
+      case FindingKind::CommentedOut:
+        return words_.Say<Message::FindCommentedOut>(line, Text{Quote(f.text)});
       case FindingKind::SeveralEnvSections:
         return words_.Say<Message::FindSeveralSections>(Count{f.count}, line);
       case FindingKind::DuplicateKey:
         return words_.Say<Message::FindDuplicateKey>(line, key, other);
       case FindingKind::NearMissKey:
-        if (f.setting != nullptr && f.setting->key == IntervalSetting.key) {
-          return words_.Say<Message::FindNearMissIntervalKey>(line, Text{Quote(f.text)}, key);
+        if (f.setting != nullptr && !f.setting->oddLetter.empty()) {
+          return words_.Say<Message::FindNearMissOddlySpeltKey>(line, Text{Quote(f.text)}, key,
+                                                                Letter{f.setting->oddLetter},
+                                                                ExpectedLetter{f.setting->expectedLetter});
         }
         return words_.Say<Message::FindNearMissKey>(line, Text{Quote(f.text)}, key);
       case FindingKind::KeyInOtherSection:

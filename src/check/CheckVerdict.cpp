@@ -1,16 +1,31 @@
 #include "CheckVerdict.h"
 
+#include <algorithm>
+
+#include "ScheduleForecast.h"
+
+namespace {
+
+// The file as such: every value comes from it as written, nothing in it needs
+// a look, and the schedule those values give warns of nothing.
+bool FileReadsAsMeant(const CheckFacts& facts) {
+  const SettingsDiagnosis& d = facts.diagnosis;
+  const bool allFromFile = std::all_of(d.values.begin(), d.values.end(),
+                                      [](const SettingValue& value) { return value.source == ValueSource::File; });
+  return allFromFile && d.findings.empty() && ForecastSchedule(ReadAtStart(facts)).warnings.empty();
+}
+
+}  // namespace
+
 std::optional<ScheduleSettings> ReadAtStart(const CheckFacts& facts) {
   if (facts.outcome == SettingsLoadOutcome::OpenFailed) return std::nullopt;
-  return ScheduleSettings{facts.diagnosis.Value(IntervalSetting).value, facts.diagnosis.Value(ConnectWaitSetting).value};
+  SettingTexts texts;
+  for (std::size_t i = 0; i < texts.size(); ++i) texts[i] = facts.diagnosis.values[i].text;
+  return ScheduleSettingsFrom(texts);
 }
 
 std::int32_t EffectiveValue(const CheckFacts& facts, const IntegerSetting& setting) {
-  // The scheduler keeps these two; a setting added to the table must be
-  // given its value here too.
-  static_assert(PluginSettings.size() == 2, "say here what the plug-in runs with for the new setting");
-  const ScheduleSettings used = SettingsInUse(ReadAtStart(facts));
-  return setting.key == IntervalSetting.key ? used.intervalMinutes : used.connectWaitMs;
+  return SettingsInUse(ReadAtStart(facts)).*setting.field;
 }
 
 bool NeedsAttention(const CheckFacts& facts) { return AdviceFor(facts) != Advice::NothingToDo; }
@@ -31,7 +46,7 @@ Advice AdviceFor(const CheckFacts& facts) {
     default:
       return Advice::CorrectAndRestart;
   }
-  if (facts.diagnosis.NeedsAttention()) return Advice::CorrectAndRestart;
+  if (!FileReadsAsMeant(facts)) return Advice::CorrectAndRestart;
   if (!facts.dllBeside) return Advice::PutDllBeside;
   if (!facts.readByDllBeside) return Advice::RenameForDll;
   return Advice::NothingToDo;

@@ -1,6 +1,7 @@
 #include "FixReport.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace {
 
@@ -8,8 +9,9 @@ class FixWords {
  public:
   FixWords(const CheckFacts& facts, ReportLanguage language) : facts_(facts), words_(language, facts.dllFileName) {}
 
+  // Whole: the change list shows every change as it is, never cut.
   std::string Quote(std::string_view bytes) const {
-    return words_.Say<Message::Quoted>(Text{facts_.decode != nullptr ? facts_.decode(bytes) : std::string(bytes)});
+    return words_.Say<Message::Quoted>(Text{TextOfFile(facts_, bytes)});
   }
 
   std::string Change(const FixChange& change) const {
@@ -17,19 +19,52 @@ class FixWords {
     switch (change.rule) {
       case FixRule::SaveAsAnsi:
         return words_.Say<Message::FixSaveAsAnsi>();
+      case FixRule::RemoveNulPadding:
+        return words_.Say<Message::FixRemoveNulPadding>(Count{change.edit.replaced.size()});
       case FixRule::RemoveUtf8Mark:
         return words_.Say<Message::FixRemoveMark>(line, Text{Quote(TrimmedLine(change.after))});
       case FixRule::RenameKey:
         return words_.Say<Message::FixRenameKey>(line, Text{Quote(change.before)}, Key{change.after});
-      case FixRule::ReduceToDigits:
-        return words_.Say<Message::FixReduceValue>(line, Text{Quote(change.before)}, Value{change.after});
+      case FixRule::HalfWidth:
+        return words_.Say<Message::FixHalfWidth>(line, Text{Quote(change.before)}, Value{Quote(change.after)});
+      case FixRule::CommentOut:
+        return words_.Say<Message::FixCommentOut>(line, Text{Quote(change.before)});
+      case FixRule::ReduceValue:
+        return ValueChange(change);
     }
     return {};
   }
 
-  const Words& Say() const { return words_; }
+  std::string Blocked(const SettingsFixPlan& plan) const {
+    switch (plan.blocked) {
+      case FixBlock::Utf16CharacterNotInCodePage:
+        return words_.Say<Message::FixBlockedCharacter>(Line{plan.blockedLine}) + "\n";
+      case FixBlock::Utf16Malformed:
+        return words_.Say<Message::FixBlockedMalformed>() + "\n";
+      case FixBlock::None:
+        break;
+    }
+    return {};
+  }
+
+  std::string Heading() const { return words_.Say<Message::FixHeading>(); }
+  std::string More(std::size_t count) const { return words_.Say<Message::FindMore>(Count{count}); }
 
  private:
+  std::string ValueChange(const FixChange& change) const {
+    const Line line{change.line};
+    const Text before{Quote(change.before)};
+    const Value after{change.after};
+    const Note note{Quote(change.note)};
+    if (change.converted) {
+      const Unit unit{words_.UnitName(change.setting->unit)};
+      if (change.note.empty()) return words_.Say<Message::FixConvertValue>(line, before, after, unit);
+      return words_.Say<Message::FixConvertValueMovingNote>(line, before, after, unit, note);
+    }
+    if (change.note.empty()) return words_.Say<Message::FixReduceValue>(line, before, after);
+    return words_.Say<Message::FixReduceValueMovingNote>(line, before, after, note);
+  }
+
   static std::string_view TrimmedLine(std::string_view line) {
     while (!line.empty() && static_cast<unsigned char>(line.front()) <= 32) line.remove_prefix(1);
     while (!line.empty() && static_cast<unsigned char>(line.back()) <= 32) line.remove_suffix(1);
@@ -45,21 +80,28 @@ class FixWords {
 std::string WriteFixPlan(const SettingsFixPlan& plan, const CheckFacts& facts, ReportLanguage language,
                          std::size_t mostChanges) {
   const FixWords words(facts, language);
-  switch (plan.blocked) {
-    case FixBlock::Utf16CharacterNotInCodePage:
-      return words.Say().Say<Message::FixBlockedCharacter>(Line{plan.blockedLine}) + "\n";
-    case FixBlock::Utf16Malformed:
-      return words.Say().Say<Message::FixBlockedMalformed>() + "\n";
-    case FixBlock::None:
-      break;
-  }
+  if (plan.blocked != FixBlock::None) return words.Blocked(plan);
   if (!plan.ChangesAnything()) return {};
-  std::string text = words.Say().Say<Message::FixHeading>() + "\n";
+  std::string text = words.Heading() + "\n";
+  // Shown in the order of the lines, as the user reads the file (made in
+  // steps, they were listed step by step); a line's changes as made.
   const std::size_t shown = std::min(plan.changes.size(), mostChanges);
-  for (std::size_t i = 0; i < shown; ++i) text += "  " + words.Change(plan.changes[i]) + "\n";
-  if (shown < plan.changes.size()) {
-    text += "  " + words.Say().Say<Message::FindMore>(Count{plan.changes.size() - shown}) + "\n";
+  std::size_t line = 0;
+  std::size_t listed = 0;
+  while (listed < shown) {
+    std::size_t next = SIZE_MAX;
+    for (const FixChange& change : plan.changes) {
+      if (change.line == line && listed < shown) {
+        text += "  " + words.Change(change) + "\n";
+        ++listed;
+      } else if (change.line > line) {
+        next = std::min(next, change.line);
+      }
+    }
+    if (next == SIZE_MAX) break;
+    line = next;
   }
+  if (shown < plan.changes.size()) text += "  " + words.More(plan.changes.size() - shown) + "\n";
   return text;
 }
 

@@ -1,5 +1,7 @@
 #include "ScheduleForecast.h"
 
+#include "ValueMeant.h"
+
 namespace {
 
 constexpr std::int64_t MillisecondsPerDay = 24LL * 60 * 60 * 1000;
@@ -7,22 +9,25 @@ constexpr std::int64_t MillisecondsPerDay = 24LL * 60 * 60 * 1000;
 // Days to one decimal, cut rather than rounded: "about 24.8 days" must not
 // promise more than Windows waits.
 std::string TenthsOfDays(std::int64_t milliseconds) {
-  const std::int64_t tenths = milliseconds * 10 / MillisecondsPerDay;
-  return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10);
+  return ThousandthsText(milliseconds * 10 / MillisecondsPerDay * 100);
+}
+
+std::vector<ScheduleWarning> WarnAboutSchedule(const ScheduleTimeline& schedule) {
+  std::vector<ScheduleWarning> warnings;
+  if (schedule.firstSwitchMinute == 1) warnings.push_back(ScheduleWarning::IntervalNotPositive);
+  if (schedule.countedMinutes >= HugeIntervalMinutes) warnings.push_back(ScheduleWarning::IntervalHuge);
+  if (schedule.armedDelayMs == 0) warnings.push_back(ScheduleWarning::WaitZero);
+  if (schedule.nextSwitchCancelsSwitchBack) {
+    // Windows capped the delay: the plug-in handed over a negative wait.
+    const bool capped = schedule.timerDelayMs < schedule.armedDelayMs;
+    warnings.push_back(capped ? ScheduleWarning::WaitNegative : ScheduleWarning::WaitMinuteOrMore);
+  }
+  return warnings;
 }
 
 }  // namespace
 
-std::string SecondsText(std::int64_t milliseconds) {
-  std::string text = std::to_string(milliseconds / 1000);
-  const std::int64_t fraction = milliseconds % 1000;
-  if (fraction != 0) {
-    std::string digits = std::to_string(1000 + fraction).substr(1);
-    while (digits.back() == '0') digits.pop_back();
-    text += "." + digits;
-  }
-  return text;
-}
+std::string SecondsText(std::int64_t milliseconds) { return ThousandthsText(milliseconds); }
 
 ScheduleForecast ForecastSchedule(const std::optional<ScheduleSettings>& read) {
   const ScheduleTimeline schedule = SimulateSchedule(read);

@@ -8,7 +8,19 @@
 #include <vector>
 
 #include "ScheduleSimulation.h"
-#include "SettingsDiagnosis.h"
+
+// What may surprise in the schedule; only the forecast warns, from the values
+// the plug-in runs with.
+enum class ScheduleWarning {
+  IntervalNotPositive,  // the first minute already switches
+  IntervalHuge,         // the first switch needs over a week of running
+  WaitZero,             // switched back at once
+  WaitMinuteOrMore,     // the next minute's switch cancels the switch back: on and off by turns
+  WaitNegative,         // a huge unsigned delay, capped near 24.8 days: as WaitMinuteOrMore
+};
+
+// The interval from which the first switch is over a week away.
+inline constexpr std::int32_t HugeIntervalMinutes = 7 * 24 * 60;
 
 struct ScheduleForecast {
   std::int32_t intervalMinutes = 0;      // minutes only counted after the start

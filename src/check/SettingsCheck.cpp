@@ -96,8 +96,10 @@ void LookThroughTheDll(const std::wstring& dll, const std::wstring& settingsPath
 }
 
 // The values the plug-in's lookup finds in a file too large to examine,
-// read through a view of the file: no line numbers, no findings.
-bool ReadValuesOfLargeFile(const std::wstring& settingsPath, SettingsDiagnosis& diagnosis) {
+// read through a view of the file: no line numbers, no findings. The texts
+// are kept in `texts`, which the diagnosis's values then point into.
+bool ReadValuesOfLargeFile(const std::wstring& settingsPath, SettingsDiagnosis& diagnosis,
+                           std::array<std::string, PluginSettings.size()>& texts) {
   const FileHandle file(CreateFileW(ExtendedLengthPath(settingsPath).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.Valid()) return false;
@@ -109,18 +111,20 @@ bool ReadValuesOfLargeFile(const std::wstring& settingsPath, SettingsDiagnosis& 
   if (view == nullptr) return false;
   const SettingsFile settings(std::string_view(static_cast<const char*>(view), static_cast<std::size_t>(size.QuadPart)));
   std::array<std::string_view, PluginSettings.size()> keys{};
-  std::array<std::string_view, PluginSettings.size()> texts{};
+  std::array<std::string_view, PluginSettings.size()> found{};
   for (std::size_t i = 0; i < PluginSettings.size(); ++i) keys[i] = PluginSettings[i].key;
-  settings.LookupTexts(PluginSettings[0].section, keys, texts);
+  settings.LookupTexts(PluginSettings[0].section, keys, found);
+  for (std::size_t i = 0; i < PluginSettings.size(); ++i) texts[i] = std::string(found[i]);
+  UnmapViewOfFile(view);
   for (std::size_t i = 0; i < PluginSettings.size(); ++i) {
     SettingValue& value = diagnosis.values[i];
     value.setting = &PluginSettings[i];
+    value.text = texts[i];
     value.value = ParseSettingsInteger(texts[i], PluginSettings[i].fallback);
     const bool number = ParseSettingsInteger(texts[i], 0) == ParseSettingsInteger(texts[i], 1);
     value.source = number ? ValueSource::File : ValueSource::Default;
     value.reason = number ? DefaultReason::None : DefaultReason::NoContent;
   }
-  UnmapViewOfFile(view);
   return true;
 }
 
@@ -177,11 +181,14 @@ SettingsCheck CheckSettingsFile(const std::wstring& settingsPath) {
   }
   if (facts.openErrorCode != 0) facts.openErrorText = SystemMessageUtf8(facts.openErrorCode);
   facts.decode = [](std::string_view bytes) { return CodePageToUtf8(bytes, CP_ACP); };
-  facts.diagnosis = DiagnoseSettings(check.load.Bytes());
+  facts.diagnosis = DiagnoseSettings(check.load.Bytes(), GetACP());
   if (facts.outcome == SettingsLoadOutcome::TooLarge) {
     facts.fileSize = check.load.FileSize();
     facts.mostBytesExamined = MostBytesExamined;
-    if (!ReadValuesOfLargeFile(check.path, facts.diagnosis)) facts.outcome = SettingsLoadOutcome::ReadFailed;
+    check.largeFileTexts = std::make_unique<std::array<std::string, PluginSettings.size()>>();
+    if (!ReadValuesOfLargeFile(check.path, facts.diagnosis, *check.largeFileTexts)) {
+      facts.outcome = SettingsLoadOutcome::ReadFailed;
+    }
   }
   return check;
 }

@@ -6,7 +6,9 @@
 // plug-in's own LoadSettingsFile (by the plug-in's ANSI path where it reads
 // this file, else by the wide path with the same rules), and the diagnosis of
 // the bytes read. Windows only.
+#include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "CheckReport.h"
@@ -20,6 +22,9 @@ inline constexpr std::uint64_t MostBytesExamined = 16 * 1024 * 1024;
 struct SettingsCheck {
   std::wstring path;  // full, as a user reads it
   SettingsLoad load;  // owns the bytes that facts.diagnosis points into
+  // Of a file too large to examine, the value texts the plug-in finds, which
+  // facts.diagnosis points into (on the heap: they stay put when this moves).
+  std::unique_ptr<std::array<std::string, PluginSettings.size()>> largeFileTexts;
   CheckFacts facts;
 };
 

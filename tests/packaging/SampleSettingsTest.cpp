@@ -10,7 +10,7 @@
 #include <string>
 
 #include "PluginSettings.h"
-#include "SettingsDiagnosis.h"
+#include "CheckVerdict.h"
 #include "SettingsLoad.h"
 #include "TempFolder.h"
 
@@ -56,10 +56,13 @@ TEST(SampleSettings, ShippedFileGivesTheDefaultsFromItsOwnLines) {
 }
 
 TEST(SampleSettings, ShippedFileGivesTheCheckNothingToReport) {
-  const SettingsDiagnosis diagnosis = DiagnoseSettings(ReadBytes(TOLLIMER_SAMPLE_SETTINGS));
+  CheckFacts facts;
+  facts.outcome = SettingsLoadOutcome::Read;
+  facts.dllBeside = facts.readByDllBeside = true;
+  facts.diagnosis = DiagnoseSettings(ReadBytes(TOLLIMER_SAMPLE_SETTINGS), ShiftJisCodePage);
+  const SettingsDiagnosis& diagnosis = facts.diagnosis;
   EXPECT_TRUE(diagnosis.findings.empty()) << "first finding on line " << diagnosis.findings.front().line;
-  EXPECT_TRUE(diagnosis.warnings.empty());
-  EXPECT_FALSE(diagnosis.NeedsAttention());
+  EXPECT_EQ(AdviceFor(facts), Advice::NothingToDo);
 }
 
 TEST(SampleSettings, ValuesEditedInTheShippedFileAreRead) {

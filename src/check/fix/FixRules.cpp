@@ -1,92 +1,18 @@
 #include "FixRules.h"
 
-#include <algorithm>
-#include <array>
 #include <cstddef>
-#include <span>
 
+#include "KeySpelling.h"
 #include "SettingsInteger.h"
 #include "SettingsLines.h"
+#include "ValueMeant.h"
 
 namespace {
 
+// A slip is certain at two letters at most.
 constexpr std::size_t MostSlips = 2;
 
-// Letters changed, added, dropped or swapped with a neighbour, case aside
-// (optimal string alignment); names longer than any key are "far".
-std::size_t Slips(std::string_view a, std::string_view b) {
-  constexpr std::size_t longest = 40;
-  constexpr std::size_t far = MostSlips + 1;
-  if (a.size() > longest || b.size() > longest) return far;
-  std::array<std::array<std::size_t, longest + 1>, longest + 1> d{};
-  for (std::size_t i = 0; i <= a.size(); ++i) d[i][0] = i;
-  for (std::size_t j = 0; j <= b.size(); ++j) d[0][j] = j;
-  for (std::size_t i = 1; i <= a.size(); ++i) {
-    for (std::size_t j = 1; j <= b.size(); ++j) {
-      const bool same = UpperAscii(a[i - 1]) == UpperAscii(b[j - 1]);
-      d[i][j] = std::min({d[i - 1][j] + 1, d[i][j - 1] + 1, d[i - 1][j - 1] + (same ? 0 : 1)});
-      if (i > 1 && j > 1 && UpperAscii(a[i - 1]) == UpperAscii(b[j - 2]) &&
-          UpperAscii(a[i - 2]) == UpperAscii(b[j - 1])) {
-        d[i][j] = std::min(d[i][j], d[i - 2][j - 2] + 1);
-      }
-    }
-  }
-  return d[a.size()][b.size()];
-}
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-// The units a user may write after each setting's number, meaning what the
-// plug-in reads anyway. Another unit ("s" for milliseconds, "h" for minutes)
-// would change the number meant, so it is not taken away.
-constexpr std::array<std::string_view, 5> MinuteUnits{"m", "min", "mins", "minute", "minutes"};
-constexpr std::array<std::string_view, 5> MillisecondUnits{"ms", "msec", "msecs", "millisecond", "milliseconds"};
-
-std::span<const std::string_view> OwnUnits(const IntegerSetting& setting) {
-  if (setting.key == IntervalSetting.key) return MinuteUnits;
-  if (setting.key == ConnectWaitSetting.key) return MillisecondUnits;
-  return {};
-}
-
-bool StartsAsNote(std::string_view text) {
-  return text.starts_with(';') || text.starts_with('#') || text.starts_with("//") || text.starts_with('(');
-}
-
-// The setting's own unit at the front of `text`, ending where the text ends
-// or a blank or note begins: taken off.
-bool TakeOwnUnit(std::string_view& text, const IntegerSetting& setting) {
-  for (const std::string_view unit : OwnUnits(setting)) {
-    if (text.size() < unit.size()) continue;
-    if (!SettingsNamesMatch(text.substr(0, unit.size()), unit)) continue;
-    const std::string_view rest = text.substr(unit.size());
-    if (rest.empty() || IsSettingsBlank(rest.front()) || StartsAsNote(rest)) {
-      text = rest;
-      return true;
-    }
-  }
-  return false;
-}
-
-// "1,500" and "12,345,678": one to three digits, then groups of exactly three.
-std::optional<std::string> WithoutGroupCommas(std::string_view digits) {
-  std::string plain;
-  std::size_t group = 0;
-  bool grouped = false;
-  for (const char c : digits) {
-    if (c == ',') {
-      if (group == 0 || group > 3 || (grouped && group != 3)) return std::nullopt;
-      grouped = true;
-      group = 0;
-    } else if (IsDigit(c)) {
-      plain += c;
-      ++group;
-    } else {
-      return std::nullopt;
-    }
-  }
-  if (!grouped || group != 3) return std::nullopt;
-  return plain;
-}
+bool Accepted(std::string_view value) { return ParseSettingsInteger(value, 0) == ParseSettingsInteger(value, 1); }
 
 }  // namespace
 
@@ -105,29 +31,23 @@ const IntegerSetting* CertainKeyFor(std::string_view written) {
   return found;
 }
 
-std::optional<std::string> DigitsMeant(std::string_view value, const IntegerSetting& setting) {
-  std::string sign;
-  if (!value.empty() && (value.front() == '+' || value.front() == '-')) {
-    sign = value.substr(0, 1);
-    value.remove_prefix(1);
-  }
-  std::size_t end = 0;
-  while (end < value.size() && (IsDigit(value[end]) || value[end] == ',')) ++end;
-  std::string_view rest = value.substr(end);
+std::optional<ValueCorrection> CorrectValue(std::string_view value, TextEncoding encoding,
+                                            const IntegerSetting& setting) {
+  const ValueMeant meant = ReadValueMeant(value, encoding, setting);
+  if (!meant.understood || meant.amount != ValueMeant::Amount::Whole) return std::nullopt;
+  const bool converted = meant.UnitConverted(setting);
+  if (meant.groupCommas && converted) return std::nullopt;
+  if (meant.decimalPoint && meant.unitText.empty()) return std::nullopt;
+  return ValueCorrection{meant.inOwnUnit, meant.note, converted};
+}
 
-  std::optional<std::string> digits;
-  if (rest.empty()) {
-    digits = WithoutGroupCommas(value);
-  } else if (value.substr(0, end).find(',') == std::string_view::npos && end > 0) {
-    // Digits, then a unit or a note; no digit may follow ("1e3", "15-20").
-    std::string_view after = TrimSettingsText(rest);
-    const bool unit = TakeOwnUnit(after, setting);
-    after = TrimSettingsText(after);
-    const bool noteOrNothing = after.empty() || StartsAsNote(after);
-    if ((unit || !after.empty()) && noteOrNothing) digits = std::string(value.substr(0, end));
-  }
-  if (!digits) return std::nullopt;
-  const std::string meant = sign + *digits;
-  if (ParseSettingsInteger(meant, 0) != ParseSettingsInteger(meant, 1)) return std::nullopt;
-  return meant;
+std::optional<std::string> HalfWidthEntry(std::string_view line, TextEncoding encoding,
+                                          const IntegerSetting& setting) {
+  const std::size_t noteStart = EntryNoteStart(line, encoding, setting);
+  std::string half = HalfWidth(line.substr(0, noteStart), encoding);
+  half.append(line.substr(noteStart));
+  const SettingsLine read = ReadSettingsLine(half);
+  if (read.kind != SettingsLineKind::Entry || !SettingsNamesMatch(read.name, setting.key)) return std::nullopt;
+  if (!Accepted(read.value) && !CorrectValue(read.value, encoding, setting)) return std::nullopt;
+  return half;
 }

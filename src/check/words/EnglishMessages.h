@@ -33,7 +33,7 @@ inline constexpr Catalogue EnglishMessages{{
     {Message::OpenFailed, "The file exists but cannot be opened: {error_text} (error {error_code})"},
     {Message::OpenFailedWhy,
      "Another program may hold it open for writing (an editor, a synchronisation or backup tool). {product} then "
-     "reads nothing and keeps the values it had, which right after {host} starts are {value} and {value}."},
+     "reads nothing and keeps the values it had: right after {host} starts, those below."},
     {Message::Empty, "The file is empty: {product} uses its defaults."},
     {Message::ReadFailed, "The file could not be read: {product} uses its defaults."},
     {Message::TooLarge,
@@ -50,6 +50,7 @@ inline constexpr Catalogue EnglishMessages{{
     {Message::ReasonNoContent, "{product} read nothing from the file (see above)."},
     {Message::ReasonLargeFileNoValue, "{product} finds no whole number for it in the file."},
     {Message::ReasonUtf16, "The file is saved as UTF-16, so {product} cannot read its [{section}] section (see below)."},
+    {Message::ReasonNotText, "The file is not a text file, and {product} finds no [{section}] section in it (see below)."},
     {Message::ReasonHeaderNotTaken, "Line {line} is meant as the [{section}] header but is not taken as one (see below)."},
     {Message::ReasonNoSection, "The file has no [{section}] section."},
     {Message::ReasonKeyMissing, "There is no {key} line in [{section}]."},
@@ -57,6 +58,7 @@ inline constexpr Catalogue EnglishMessages{{
      "{key} stands on line {line}, in an earlier [{section}] section; only the last [{section}] section counts."},
     {Message::ReasonNotAnInteger, "The value on line {line}, {value}, is not a whole number {product} reads: {reason}"},
     {Message::FaultEmpty, "it is empty."},
+    {Message::FaultFullWidth, "it holds {characters}, and {product} reads only half-width digits and signs."},
     {Message::FaultNoDigits, "there is no number in it."},
     {Message::FaultQuoted, "quotation marks are not allowed."},
     {Message::FaultSecondSign, "it has two signs."},
@@ -66,9 +68,18 @@ inline constexpr Catalogue EnglishMessages{{
     {Message::FaultTextAfterNumber,
      "{text} follows the number, and nothing may, not even a unit or a note. A comment goes on a line of its own, "
      "starting with \";\"."},
+    {Message::FaultOtherUnit,
+     "{text} follows the number, and nothing may follow it. This value counts {unit}: write {value}."},
+    {Message::FaultNotWhole,
+     "{text} follows the number, and nothing may follow it. This value counts whole {unit}, and this time is "
+     "{value} {unit}, not a whole number."},
     {Message::FaultOutOfRange, "it lies outside {min} to {max}."},
     {Message::FaultOther,
      "{product} reads only a whole number in decimal, with an optional sign, or in hexadecimal after 0x or $."},
+    {Message::UnitMillisecond, "milliseconds"},
+    {Message::UnitSecond, "seconds"},
+    {Message::UnitMinute, "minutes"},
+    {Message::UnitHour, "hours"},
 
     {Message::ScheduleHeading, "What it will do:"},
     {Message::ScheduleHeadingIfRead, "What it would do then:"},
@@ -97,27 +108,48 @@ inline constexpr Catalogue EnglishMessages{{
     {Message::FindingsHeading, "Look at this in the file:"},
     {Message::FindUtf16,
      "The file is saved as UTF-16 (\"Unicode\"). {product} reads only ANSI text (the system's code page: "
-     "Shift-JIS on Japanese Windows) or UTF-8 without a byte-order mark, and finds nothing in this file. Save it "
+     "Shift-JIS on Japanese Windows) or UTF-8 without a byte-order mark. Save it again with the encoding \"ANSI\"."},
+    {Message::FindUtf16ReadsNothing,
+     "The file is saved as UTF-16 (\"Unicode\"). {product} reads only ANSI text (the system's code page: "
+     "Shift-JIS on Japanese Windows) or UTF-8 without a byte-order mark, and can read nothing in this file. Save it "
      "again with the encoding \"ANSI\"."},
+    {Message::FindNotText,
+     "The file is not a text file: {text}. A settings file is plain text; perhaps another file was saved or copied "
+     "under this name. Put the settings file in its place."},
+    {Message::NotTextFormat, "it begins as a {text} file does"},
+    {Message::NotTextControlBytes, "it is full of control characters, as binary data is"},
     {Message::FindUtf8MarkBeforeHeader,
      "Line {line}: the file starts with a UTF-8 byte-order mark (BOM), so {text} is not taken as a section header "
      "and the lines under it are ignored. Save the file again with the encoding \"ANSI\" (or UTF-8 without BOM)."},
     {Message::FindNulByte,
      "Line {line}: a NUL byte (byte {byte_number} of the file) ends the text for {product}; everything after it is "
      "ignored."},
+    {Message::FindNulPadding,
+     "Line {line}: from byte {byte_number} to the end, the file holds nothing but {count} NUL bytes (zeros), as a "
+     "program that stopped while saving may leave. {product} reads the text before the first of them."},
     {Message::FindHeaderWithTextDropsLines,
      "Line {line}: {text} is not a section header, because something follows its \"]\" (a comment goes on a line "
      "of its own). The lines below it are ignored."},
     {Message::FindHeaderWithTextJoinsSection,
      "Line {line}: {text} is not a section header, because something follows its \"]\" (a comment goes on a line "
      "of its own). The lines below it belong to the section of line {other_line}."},
+    {Message::FindFullWidthHeader,
+     "Line {line}: {text} holds {characters}. {product} reads only half-width letters and signs, so this line is "
+     "not the [{section}] header."},
     {Message::FindSeveralSections,
      "There are {count} [{section}] sections. Only the last one, from line {line}, counts: keys in the earlier "
      "ones are not read."},
     {Message::FindDuplicateKey, "Line {line}: {key} is set again; the later line wins, and line {other_line} has no effect."},
-    {Message::FindNearMissIntervalKey,
+    {Message::FindCommentedOut,
+     "Line {line}: {text} seems switched off with another program's comment mark. Only \";\" at the start of a "
+     "line starts a comment; {product} ignores this line only because it takes the mark for part of the key's "
+     "name. Start the line with \";\" to keep it switched off."},
+    {Message::FindFullWidthKey,
+     "Line {line}: {text} holds {characters}. {product} reads only half-width letters and signs, so it does not "
+     "read this line as {key}."},
+    {Message::FindNearMissOddlySpeltKey,
      "Line {line}: {text} is not a {product} key and is ignored. Did you mean {key}? The key really is spelled "
-     "with a \"b\": {key}."},
+     "with a \"{letter}\" where one expects a \"{expected_letter}\": {key}."},
     {Message::FindNearMissKey, "Line {line}: {text} is not a {product} key and is ignored. Did you mean {key}?"},
     {Message::FindKeyInOtherSection,
      "Line {line}: {key} stands in the section [{text}] (line {other_line}), not in [{section}], and is not read "
@@ -126,6 +158,9 @@ inline constexpr Catalogue EnglishMessages{{
     {Message::FindKeyBeforeAnyHeader,
      "Line {line}: {key} comes before any section header and is ignored. Write \"[{section}]\" on a line above it."},
     {Message::FindMore, "... and {count} more."},
+    {Message::CharacterFullWidth, "full-width \"{text}\""},
+    {Message::CharacterFullWidthSpace, "a full-width space"},
+    {Message::ListSeparator, ", "},
 
     {Message::AdviceNothingToDo, "All is well: both values come from the file as written. Nothing to do."},
     {Message::AdviceCorrectAndRestart,
@@ -146,9 +181,18 @@ inline constexpr Catalogue EnglishMessages{{
 
     {Message::FixHeading, "{check} can correct this in the file:"},
     {Message::FixSaveAsAnsi, "The whole file: saved again as ANSI text (the system's code page) instead of UTF-16."},
+    {Message::FixRemoveNulPadding, "The end of the file: the {count} NUL bytes after the text are removed."},
     {Message::FixRemoveMark, "Line {line}: the UTF-8 byte-order mark (BOM) before {text} is removed."},
     {Message::FixRenameKey, "Line {line}: {text} becomes {key}."},
+    {Message::FixHalfWidth, "Line {line}: {text} becomes {value}, its full-width characters half-width."},
+    {Message::FixCommentOut, "Line {line}: {text} becomes a comment, with \";\" in front of it."},
     {Message::FixReduceValue, "Line {line}: the value {text} becomes {value}."},
+    {Message::FixConvertValue, "Line {line}: the value {text} becomes {value}, the same time in {unit}."},
+    {Message::FixReduceValueMovingNote,
+     "Line {line}: the value {text} becomes {value}; its note {note} moves to a comment line of its own just above."},
+    {Message::FixConvertValueMovingNote,
+     "Line {line}: the value {text} becomes {value}, the same time in {unit}; its note {note} moves to a comment line "
+     "of its own just above."},
     {Message::FixBlockedCharacter,
      "{check} cannot save this file as ANSI text: line {line} holds a character that the system's code page "
      "lacks. Replace that character, then save the file again with the encoding \"ANSI\"."},

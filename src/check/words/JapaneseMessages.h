@@ -37,8 +37,7 @@ inline constexpr Catalogue JapaneseMessages{{
     {Message::OpenFailed, "ファイルはありますが、開けません: {error_text}（エラー {error_code}）"},
     {Message::OpenFailedWhy,
      "別のプログラム（エディター、同期ソフト、バックアップソフトなど）が、書き込み用に開いている可能性があります。"
-     "この場合 {product} は設定を読み込めず、それまでの値のまま動作します。{host} の起動直後は、その値はどちらも "
-     "{value} です。"},
+     "この場合 {product} は設定を読み込めず、それまでの値のまま動作します（{host} の起動直後の値は下記のとおりです）。"},
     {Message::Empty, "ファイルが空です。{product} は既定値を使います。"},
     {Message::ReadFailed, "ファイルを読み取れませんでした。{product} は既定値を使います。"},
     {Message::TooLarge,
@@ -56,6 +55,8 @@ inline constexpr Catalogue JapaneseMessages{{
     {Message::ReasonLargeFileNoValue, "ファイルに、{product} が読める整数の値がありません。"},
     {Message::ReasonUtf16,
      "ファイルが UTF-16 で保存されているため、{product} は [{section}] セクションを読み取れません（下記参照）。"},
+    {Message::ReasonNotText,
+     "ファイルがテキストファイルではなく、{product} は [{section}] セクションを見つけられません（下記参照）。"},
     {Message::ReasonHeaderNotTaken,
      "{line} 行目の [{section}] は、セクションの見出しとして認識されていません（下記参照）。"},
     {Message::ReasonNoSection, "ファイルに [{section}] セクションがありません。"},
@@ -65,6 +66,7 @@ inline constexpr Catalogue JapaneseMessages{{
      "使われるのは、最後の [{section}] セクションだけです。"},
     {Message::ReasonNotAnInteger, "{line} 行目の値{value}は、{product} が読める整数ではありません。{reason}"},
     {Message::FaultEmpty, "値が空です。"},
+    {Message::FaultFullWidth, "{characters}が含まれています。{product} が読めるのは、半角の数字と記号だけです。"},
     {Message::FaultNoDigits, "数字がありません。"},
     {Message::FaultQuoted, "引用符で囲むことはできません。"},
     {Message::FaultSecondSign, "符号が重なっています。"},
@@ -74,9 +76,19 @@ inline constexpr Catalogue JapaneseMessages{{
     {Message::FaultTextAfterNumber,
      "数字の後ろに{text}があります。数字の後ろには、単位や注記も含めて何も書けません。"
      "コメントは、「;」で始まる別の行に書いてください。"},
+    {Message::FaultOtherUnit,
+     "数字の後ろに単位{text}があります。数字の後ろには何も書けません。この値の単位は{unit}なので、{value} と"
+     "書いてください。"},
+    {Message::FaultNotWhole,
+     "数字の後ろに単位{text}があります。この値は{unit}単位の整数で書きますが、この長さは {value} {unit}で、"
+     "整数になりません。"},
     {Message::FaultOutOfRange, "{min}～{max} の範囲外です。"},
     {Message::FaultOther,
      "{product} が読めるのは、10 進数の整数（符号は付けても可）か、0x または $ で始まる 16 進数だけです。"},
+    {Message::UnitMillisecond, "ミリ秒"},
+    {Message::UnitSecond, "秒"},
+    {Message::UnitMinute, "分"},
+    {Message::UnitHour, "時間"},
 
     {Message::ScheduleHeading, "動作の予定:"},
     {Message::ScheduleHeadingIfRead, "その場合の動作の予定:"},
@@ -107,29 +119,51 @@ inline constexpr Catalogue JapaneseMessages{{
     {Message::FindingsHeading, "ファイルの確認が必要な点:"},
     {Message::FindUtf16,
      "ファイルが UTF-16（Unicode）で保存されています。{product} が読めるのは、ANSI（システムのコード ページ。"
-     "日本語版 Windows では Shift-JIS）か BOM なしの UTF-8 のテキストだけなので、このファイルは内容をまったく"
-     "読み取れません。"
+     "日本語版 Windows では Shift-JIS）か BOM なしの UTF-8 のテキストだけです。"
      "文字コードを「ANSI」にして、保存し直してください。"},
+    {Message::FindUtf16ReadsNothing,
+     "ファイルが UTF-16（Unicode）で保存されています。読めるのは ANSI（システムのコード ページ。"
+     "日本語版 Windows では Shift-JIS）か BOM なしの UTF-8 のテキストだけなので、{product} はこのファイルの内容を"
+     "まったく読み取れません。文字コードを「ANSI」にして、保存し直してください。"},
+    {Message::FindNotText,
+     "このファイルはテキストファイルではありません（{text}）。別のファイルがこの名前で保存またはコピーされた可能性が"
+     "あります。テキストの設定ファイルに置き換えてください。"},
+    {Message::NotTextFormat, "先頭が {text} ファイルの形式です"},
+    {Message::NotTextControlBytes, "バイナリデータのように、制御文字が多く含まれています"},
     {Message::FindUtf8MarkBeforeHeader,
      "{line} 行目: ファイルの先頭に UTF-8 の BOM（バイト順マーク）があるため、{text}がセクションの見出しとして"
      "認識されず、その下の行は無視されます。文字コードを「ANSI」（または BOM なしの UTF-8）にして、"
      "保存し直してください。"},
     {Message::FindNulByte,
      "{line} 行目: NUL 文字（ファイルの先頭から {byte_number} バイト目）があり、{product} はそこから後ろをすべて無視します。"},
+    {Message::FindNulPadding,
+     "{line} 行目: ファイルの {byte_number} バイト目から末尾までは、NUL 文字（値が 0 のバイト）が {count} バイト"
+     "続いているだけです。保存中に止まったプログラムが、このように残すことがあります。{product} は、最初の NUL 文字の"
+     "手前までのテキストを読み込みます。"},
     {Message::FindHeaderWithTextDropsLines,
      "{line} 行目: {text}は「]」の後ろに文字があるため、セクションの見出しになりません（コメントは別の行に"
      "書いてください）。この下の行は無視されます。"},
     {Message::FindHeaderWithTextJoinsSection,
      "{line} 行目: {text}は「]」の後ろに文字があるため、セクションの見出しになりません（コメントは別の行に"
      "書いてください）。この下の行は、{other_line} 行目のセクションの一部として扱われます。"},
+    {Message::FindFullWidthHeader,
+     "{line} 行目: {text}に{characters}が含まれています。{product} は半角の英数字と記号しか読まないため、この行は "
+     "[{section}] セクションの見出しになりません。"},
     {Message::FindSeveralSections,
      "[{section}] セクションが {count} 個あります。使われるのは最後のもの（{line} 行目から）だけで、"
      "それより前の [{section}] セクションにあるキーは読み込まれません。"},
     {Message::FindDuplicateKey,
      "{line} 行目: {key} がもう一度設定されています。後の行の値が有効になり、{other_line} 行目の値は使われません。"},
-    {Message::FindNearMissIntervalKey,
+    {Message::FindCommentedOut,
+     "{line} 行目: {text}は、ほかのプログラムのコメント記号で無効にした行のようです。コメントになるのは、行の先頭の"
+     "「;」だけです。この行が無視されるのは、{product} が記号をキー名の一部とみなすためです。無効のままにするには、"
+     "行の先頭に「;」を付けてください。"},
+    {Message::FindFullWidthKey,
+     "{line} 行目: {text}に{characters}が含まれています。{product} は半角の英数字と記号しか読まないため、この行を "
+     "{key} の行として読み込みません。"},
+    {Message::FindNearMissOddlySpeltKey,
      "{line} 行目: {text}は {product} のキーではないため、無視されます。{key} と書くつもりではありませんでしたか。"
-     "{product} が読むキー名は、v ではなく b を使った「{key}」です。"},
+     "{product} が読むキー名は、{expected_letter} ではなく {letter} を使った「{key}」です。"},
     {Message::FindNearMissKey,
      "{line} 行目: {text}は {product} のキーではないため、無視されます。{key} と書くつもりではありませんでしたか。"},
     {Message::FindKeyInOtherSection,
@@ -140,6 +174,9 @@ inline constexpr Catalogue JapaneseMessages{{
      "{line} 行目: {key} がセクションの見出しより前にあるため、無視されます。その上の行に、「[{section}]」と"
      "書いてください。"},
     {Message::FindMore, "…ほか {count} 件。"},
+    {Message::CharacterFullWidth, "全角の「{text}」"},
+    {Message::CharacterFullWidthSpace, "全角スペース"},
+    {Message::ListSeparator, "、"},
 
     {Message::AdviceNothingToDo,
      "問題はありません。どちらの値もファイルに書かれたとおりに使われます。何もする必要はありません。"},
@@ -162,9 +199,17 @@ inline constexpr Catalogue JapaneseMessages{{
 
     {Message::FixHeading, "{check} は、ファイルの次の点を修正できます:"},
     {Message::FixSaveAsAnsi, "ファイル全体: UTF-16 から ANSI（システムのコード ページ）に変えて、保存し直します。"},
+    {Message::FixRemoveNulPadding, "ファイルの末尾: テキストの後ろにある {count} バイトの NUL 文字を取り除きます。"},
     {Message::FixRemoveMark, "{line} 行目: {text}の前にある UTF-8 の BOM（バイト順マーク）を取り除きます。"},
     {Message::FixRenameKey, "{line} 行目: {text}を {key} に直します。"},
+    {Message::FixHalfWidth, "{line} 行目: {text}の全角の文字を半角にして、{value}に直します。"},
+    {Message::FixCommentOut, "{line} 行目: {text}の先頭に「;」を付けて、コメントにします。"},
     {Message::FixReduceValue, "{line} 行目: 値{text}を {value} に直します。"},
+    {Message::FixConvertValue, "{line} 行目: 値{text}を{unit}に換算して、{value} に直します。"},
+    {Message::FixReduceValueMovingNote,
+     "{line} 行目: 値{text}を {value} に直し、注記{note}は、すぐ上の新しいコメント行に移します。"},
+    {Message::FixConvertValueMovingNote,
+     "{line} 行目: 値{text}を{unit}に換算して {value} に直し、注記{note}は、すぐ上の新しいコメント行に移します。"},
     {Message::FixBlockedCharacter,
      "{line} 行目に、ANSI（システムのコード ページ）で表せない文字があるため、{check} はこのファイルを ANSI で"
      "保存し直せません。その文字を置き換えてから、文字コードを「ANSI」にして保存し直してください。"},
@@ -181,7 +226,7 @@ inline constexpr Catalogue JapaneseMessages{{
     {Message::FixRestart,
      "{product} は、次に {host} を起動したときに、修正したファイルを読み込みます。すぐに反映させるには、{host} "
      "を再起動してください。"},
-    {Message::FixNotWritten, "ファイルは修正しておらず、元のままです。{reason}"},
+    {Message::FixNotWritten, "ファイルは修正していません（元のままです）。{reason}"},
     {Message::RewriteGone,
      "{check} が読み込んだ後に、ファイルが削除されたか、名前が変わりました。もう一度 {check} を実行してください。"},
     {Message::RewriteBecameFolder, "この名前のフォルダーができています。もう一度 {check} を実行してください。"},

@@ -38,12 +38,14 @@ enum class Message : std::uint8_t {
   ReasonNoContent,
   ReasonLargeFileNoValue,
   ReasonUtf16,
+  ReasonNotText,
   ReasonHeaderNotTaken,
   ReasonNoSection,
   ReasonKeyMissing,
   ReasonOnlyInEarlierSection,
   ReasonNotAnInteger,
   FaultEmpty,
+  FaultFullWidth,
   FaultNoDigits,
   FaultQuoted,
   FaultSecondSign,
@@ -51,8 +53,14 @@ enum class Message : std::uint8_t {
   FaultDecimalPoint,
   FaultDigitGroupComma,
   FaultTextAfterNumber,
+  FaultOtherUnit,
+  FaultNotWhole,
   FaultOutOfRange,
   FaultOther,
+  UnitMillisecond,
+  UnitSecond,
+  UnitMinute,
+  UnitHour,
   // What the plug-in will do.
   ScheduleHeading,
   ScheduleHeadingIfRead,
@@ -67,18 +75,29 @@ enum class Message : std::uint8_t {
   // What the file may not mean as intended.
   FindingsHeading,
   FindUtf16,
+  FindUtf16ReadsNothing,
+  FindNotText,
+  NotTextFormat,
+  NotTextControlBytes,
   FindUtf8MarkBeforeHeader,
   FindNulByte,
+  FindNulPadding,
   FindHeaderWithTextDropsLines,
   FindHeaderWithTextJoinsSection,
+  FindFullWidthHeader,
   FindSeveralSections,
   FindDuplicateKey,
-  FindNearMissIntervalKey,
+  FindCommentedOut,
+  FindFullWidthKey,
+  FindNearMissOddlySpeltKey,
   FindNearMissKey,
   FindKeyInOtherSection,
   FindKeyAfterUnreadHeader,
   FindKeyBeforeAnyHeader,
   FindMore,
+  CharacterFullWidth,
+  CharacterFullWidthSpace,
+  ListSeparator,
   // The last line: what to do now.
   AdviceNothingToDo,
   AdviceCorrectAndRestart,
@@ -91,9 +110,15 @@ enum class Message : std::uint8_t {
   // The corrections the check can make, and how writing them went.
   FixHeading,
   FixSaveAsAnsi,
+  FixRemoveNulPadding,
   FixRemoveMark,
   FixRenameKey,
+  FixHalfWidth,
+  FixCommentOut,
   FixReduceValue,
+  FixConvertValue,
+  FixReduceValueMovingNote,
+  FixConvertValueMovingNote,
   FixBlockedCharacter,
   FixBlockedMalformed,
   FixHowTo,
@@ -169,16 +194,21 @@ enum class Slot : std::uint8_t {
   error_code,
   error_text,
   option,
+  letter,
+  expected_letter,
+  unit,
+  note,
+  characters,
 };
 
 inline constexpr Slot FirstPassedSlot = Slot::path;
-inline constexpr std::size_t SlotCount = static_cast<std::size_t>(Slot::option) + 1;
+inline constexpr std::size_t SlotCount = static_cast<std::size_t>(Slot::characters) + 1;
 
 inline constexpr std::array<std::string_view, SlotCount> SlotNames{
     "product", "version", "host", "check", "dll", "ini", "section", "interval_key", "wait_key",
     "path", "line", "other_line", "count", "byte_number", "key", "value", "text", "reason", "min", "max",
     "minutes", "first_minute", "days", "wait_ms", "wait_s", "minute_ms", "unsigned_ms", "cap_days",
-    "timer_ms", "error_code", "error_text", "option"};
+    "timer_ms", "error_code", "error_text", "option", "letter", "expected_letter", "unit", "note", "characters"};
 
 // One catalogue entry; a catalogue lists every message once, in the order of
 // the enumeration, which Placeholders.h checks while building.

@@ -34,7 +34,7 @@ std::string_view Words::Filled(Slot slot) const {
     case Slot::ini:
       return ini_;
     case Slot::section:
-      return PluginSettings[0].section;
+      return PluginSection;
     case Slot::interval_key:
       return IntervalSetting.key;
     case Slot::wait_key:
@@ -65,6 +65,20 @@ std::string Words::Fill(Message message, std::initializer_list<std::pair<Slot, s
   }
   out.append(text.substr(done));
   return out;
+}
+
+std::string Words::UnitName(TimeUnit unit) const {
+  switch (unit) {
+    case TimeUnit::Millisecond:
+      return Say<Message::UnitMillisecond>();
+    case TimeUnit::Second:
+      return Say<Message::UnitSecond>();
+    case TimeUnit::Minute:
+      return Say<Message::UnitMinute>();
+    case TimeUnit::Hour:
+      return Say<Message::UnitHour>();
+  }
+  return {};
 }
 
 bool ReadReportLanguage(std::string_view name, ReportLanguage& language) {

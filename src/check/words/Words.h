@@ -14,6 +14,7 @@
 #include <utility>
 
 #include "EnglishMessages.h"
+#include "PluginSettings.h"
 #include "JapaneseMessages.h"
 #include "Placeholders.h"
 
@@ -58,6 +59,11 @@ using TimerMs = Arg<Slot::timer_ms>;
 using ErrorCode = Arg<Slot::error_code>;
 using ErrorText = Arg<Slot::error_text>;
 using Option = Arg<Slot::option>;
+using Letter = Arg<Slot::letter>;
+using ExpectedLetter = Arg<Slot::expected_letter>;
+using Unit = Arg<Slot::unit>;
+using Note = Arg<Slot::note>;
+using Characters = Arg<Slot::characters>;
 
 // The placeholders of a message that the caller passes.
 template <Message M>
@@ -76,6 +82,9 @@ class Words {
                   "the call passes other facts than the message's placeholders");
     return Fill(M, {std::pair<Slot, std::string_view>(S, args.text)...});
   }
+
+  // The unit's name, as a sentence's {unit}: "minutes", "分".
+  std::string UnitName(TimeUnit unit) const;
 
  private:
   std::string Fill(Message message, std::initializer_list<std::pair<Slot, std::string_view>> passed) const;

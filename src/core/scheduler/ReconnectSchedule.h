@@ -24,11 +24,7 @@
 //   the pending follow-up are reset all the same.
 #include <cstdint>
 
-struct ScheduleSettings {
-  std::int32_t intervalMinutes = 0;  // ticks only counted before toggling starts
-  std::int32_t connectWaitMs = 0;    // wait before the follow-up
-  friend bool operator==(const ScheduleSettings&, const ScheduleSettings&) = default;
-};
+#include "ScheduleSettings.h"
 
 // A timer as SetTimer names it; 0 is none (SetTimer's answer when it fails).
 using ScheduleTimerId = std::uintptr_t;

@@ -48,20 +48,30 @@ void ExpectValue(const SettingValue& actual, std::int32_t value, From from, cons
   EXPECT_EQ(actual.line, from.line) << setting.key;
 }
 
+// ASCII files read alike on Japanese Windows and elsewhere.
 TEST_P(SettingsDiagnosisOfFile, GivesTheValuesTheirSourcesAndWhatWasFound) {
   const DiagnosisCase& c = GetParam();
-  const SettingsDiagnosis d = DiagnoseSettings(c.bytes);
-  ExpectValue(d.Value(IntervalSetting), c.interval, c.intervalFrom, IntervalSetting);
-  ExpectValue(d.Value(ConnectWaitSetting), c.wait, c.waitFrom, ConnectWaitSetting);
-  std::vector<FindingKind> kinds;
-  for (const Finding& finding : d.findings) kinds.push_back(finding.kind);
-  EXPECT_EQ(kinds, c.findings);
+  for (const unsigned codePage : {932u, 1252u}) {
+    SCOPED_TRACE(codePage);
+    const SettingsDiagnosis d = DiagnoseSettings(c.bytes, codePage);
+    ExpectValue(d.Value(IntervalSetting), c.interval, c.intervalFrom, IntervalSetting);
+    ExpectValue(d.Value(ConnectWaitSetting), c.wait, c.waitFrom, ConnectWaitSetting);
+    std::vector<FindingKind> kinds;
+    for (const Finding& finding : d.findings) kinds.push_back(finding.kind);
+    EXPECT_EQ(kinds, c.findings);
 
-  // The plug-in's own lookup gives the same values.
-  const SettingsFile file(c.bytes);
-  EXPECT_EQ(d.Value(IntervalSetting).value, file.LookupInteger("Env", "InterbalMinute", 10));
-  EXPECT_EQ(d.Value(ConnectWaitSetting).value, file.LookupInteger("Env", "ConnectWaitMilliSecond", 1000));
+    // The plug-in's own lookup gives the same values.
+    const SettingsFile file(c.bytes);
+    EXPECT_EQ(d.Value(IntervalSetting).value, file.LookupInteger("Env", "InterbalMinute", 10));
+    EXPECT_EQ(d.Value(ConnectWaitSetting).value, file.LookupInteger("Env", "ConnectWaitMilliSecond", 1000));
+  }
 }
+
+// A good file and the NUL bytes a crash while saving leaves after it.
+const std::string PaddedWithNuls = "[Env]\r\nInterbalMinute=5\r\n" + std::string(200, '\0');
+// A DLL saved under the settings file's name: a program's first bytes.
+const std::string Program = std::string("MZ\x90\0\x03\0\0\0\x04\0\0\0\xFF\xFF\0\0", 16) + std::string(48, '\0') +
+                            "[Env]\r\nIntervalMinute=5\r\n";
 
 const DiagnosisCase Cases[] = {
     {"Both", "[Env]\r\nInterbalMinute=5\r\nConnectWaitMilliSecond=1500\r\n"sv, 5, Line(2), 1500, Line(3), {}},
@@ -78,6 +88,11 @@ const DiagnosisCase Cases[] = {
      {F::Utf16}},
     {"Utf16WithoutMark", "[\0E\0n\0v\0]\0\r\0\n\0"sv, 10, Default(R::NoEnvSection), 1000, Default(R::NoEnvSection),
      {F::Utf16}},
+    {"NulPaddingIsNoUtf16", PaddedWithNuls, 5, Line(2), 1000, Default(R::KeyMissing), {F::NulPadding}},
+    {"ProgramIsNoUtf16AndItsLinesAreNotReported", Program, 10, Default(R::NoEnvSection), 1000,
+     Default(R::NoEnvSection), {F::NotText}},
+    {"PngIsNoText", "\x89PNG\r\n\x1A\n\0\0\0\rIHDR"sv, 10, Default(R::NoEnvSection), 1000,
+     Default(R::NoEnvSection), {F::NotText}},
     {"NulCutsOffTheRest", "[Env]\nInterbalMinute=5\n\0ConnectWaitMilliSecond=9\n"sv, 5, Line(2), 1000,
      Default(R::KeyMissing), {F::NulByte}},
     {"TypoWithV", "[Env]\nIntervalMinute=5\n"sv, 10, Default(R::KeyMissing), 1000, Default(R::KeyMissing),
@@ -85,6 +100,15 @@ const DiagnosisCase Cases[] = {
     {"OtherCaseIsTheKey", "[env]\nconnectwaitmillisecond=700\n"sv, 10, Default(R::KeyMissing), 700, Line(2), {}},
     {"ShortenedKey", "[Env]\nConnectWaitMs=700\nConnectWaitMilliSeconds=800\n"sv, 10, Default(R::KeyMissing), 1000,
      Default(R::KeyMissing), {F::NearMissKey, F::NearMissKey}},
+    {"HashMarkedKeyIsSwitchedOffNotANearMiss", "[Env]\n#InterbalMinute=1\n"sv, 10, Default(R::KeyMissing), 1000,
+     Default(R::KeyMissing), {F::CommentedOut}},
+    {"OtherProgramsMarks",
+     "[Env]\n--InterbalMinute=1\n::ConnectWaitMilliSecond=2\n'IntervalMinute=3\nREM\tConnectWaitMs=4\n"sv, 10, Default(R::KeyMissing), 1000, Default(R::KeyMissing),
+     {F::CommentedOut, F::CommentedOut, F::CommentedOut, F::CommentedOut}},
+    {"MarkedLinesOfNoKeyPass", "[Env]\n#Server=1\n# InterbalMinute is read at start\nremark=1\n"sv, 10,
+     Default(R::KeyMissing), 1000, Default(R::KeyMissing), {}},
+    {"MarkedKeyInAnotherSectionPasses", "[Other]\n#InterbalMinute=1\n[Env]\n"sv, 10, Default(R::KeyMissing), 1000,
+     Default(R::KeyMissing), {}},
     {"UnrelatedKeysPass", "[Env]\nServer=imap.example.org\nTimeout=30\nInterval=5\nPort=993\n"sv, 10,
      Default(R::KeyMissing), 1000, Default(R::KeyMissing), {}},
     {"UnitAfterNumber", "[Env]\nInterbalMinute=15 min\nConnectWaitMilliSecond=1,500\n"sv, 10,
@@ -107,67 +131,84 @@ INSTANTIATE_TEST_SUITE_P(Files, SettingsDiagnosisOfFile, testing::ValuesIn(Cases
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SettingsDiagnosis, FindingsCarryTheirLinesAndTexts) {
-  const SettingsDiagnosis d = DiagnoseSettings("[Env]\nA=1\n\nIntervalMinute=5\nB=2\0tail"sv);
+  const SettingsDiagnosis d = DiagnoseSettings("[Env]\nA=1\n\nIntervalMinute=5\nB=2\0tail"sv, 932);
   ASSERT_EQ(d.findings.size(), 2u);
   EXPECT_EQ(d.findings[0].line, 4u);
   EXPECT_EQ(d.findings[0].text, "IntervalMinute");
   EXPECT_EQ(d.findings[0].setting->key, IntervalSetting.key);
   EXPECT_EQ(d.findings[1].kind, F::NulByte);
   EXPECT_EQ(d.findings[1].line, 5u);   // on the line "B=2", which has no line end
-  EXPECT_EQ(d.findings[1].count, 31u);  // its offset
+  EXPECT_EQ(d.findings[1].byte, 31u);
+}
+
+// The rename's rule counts every line meant as a key, also those beyond the
+// findings the report shows.
+TEST(SettingsDiagnosis, LinesMeantAsAKeyAreCountedBeyondTheFindingsKept) {
+  std::string file = "[Env]\n";
+  for (int i = 0; i < 60; ++i) file += "ConnectWaitMilliSecond=1000\n";
+  file += "IntervalMinute=5\nInterbalMinute\x81\x40=30\n";
+  const SettingsDiagnosis d = DiagnoseSettings(file, 932);
+  EXPECT_EQ(d.findings.size(), SettingsDiagnosis::MaxFindings);
+  EXPECT_GT(d.findingsLeftOut, 0u);
+  const SettingValue& interval = d.Value(IntervalSetting);
+  EXPECT_EQ(interval.meantLines, 2u);
+  EXPECT_EQ(interval.meant.line, 63u);
+  EXPECT_TRUE(interval.meant.fullWidth);
+  // A section of that name starts the count afresh.
+  EXPECT_EQ(DiagnoseSettings(file + "[Env]\nIntervalMinute=7\n", 932).Value(IntervalSetting).meantLines, 1u);
 }
 
 struct FaultCase {
   std::string_view value;
+  const IntegerSetting* setting;
   IntegerFault fault;
   std::string_view after;
+  std::string_view amount = {};
 };
 
 TEST(ExplainIntegerFault, SaysWhyAValueIsNoInteger) {
+  const IntegerSetting* minutes = &IntervalSetting;
+  const IntegerSetting* ms = &ConnectWaitSetting;
+  using I = IntegerFault;
   const FaultCase cases[] = {
-      {"", IntegerFault::Empty, ""},           {"+", IntegerFault::NoDigits, ""},
-      {"0x", IntegerFault::NoDigits, ""},      {"ten", IntegerFault::NoDigits, ""},
-      {"\"15\"", IntegerFault::Quoted, ""},    {"--5", IntegerFault::SecondSign, ""},
-      {"+ 5", IntegerFault::BlankInside, ""},  {"1 000", IntegerFault::BlankInside, ""},
-      {"1.5", IntegerFault::DecimalPoint, ""}, {"1,500", IntegerFault::DigitGroupComma, ""},
-      {"15 min", IntegerFault::TextAfterNumber, "min"}, {"15 ;note", IntegerFault::TextAfterNumber, ";note"},
-      {"1e3", IntegerFault::TextAfterNumber, "e3"},     {"2147483648", IntegerFault::OutOfRange, ""},
-      {"0x100000000", IntegerFault::OutOfRange, ""},    {"-2147483649", IntegerFault::OutOfRange, ""},
+      {"", minutes, I::Empty, ""},
+      {"+", minutes, I::NoDigits, ""},
+      {"0x", minutes, I::NoDigits, ""},
+      {"ten", minutes, I::NoDigits, ""},
+      {"\"15\"", minutes, I::Quoted, ""},
+      {"--5", minutes, I::SecondSign, ""},
+      {"+ 5", minutes, I::BlankInside, ""},
+      {"1 000", minutes, I::BlankInside, ""},
+      {"1.5", minutes, I::DecimalPoint, ""},
+      {"1,500", ms, I::DigitGroupComma, ""},
+      {"15 min", minutes, I::TextAfterNumber, "min"},
+      {"15 ;note", minutes, I::TextAfterNumber, ";note"},
+      {"1e3", minutes, I::TextAfterNumber, "e3"},
+      {"2147483648", minutes, I::OutOfRange, ""},
+      {"0x100000000", minutes, I::OutOfRange, ""},
+      {"-2147483649", minutes, I::OutOfRange, ""},
+      // Shift-JIS: 分 is 95 AA, 秒 95 62, ５ 82 54, the ideographic space 81 40.
+      {"15\x95\xAA", minutes, I::TextAfterNumber, "\x95\xAA"},
+      {"\x82\x54", minutes, I::FullWidth, "\x82\x54"},
+      {"500\x81\x40", ms, I::FullWidth, "500\x81\x40"},
+      {"\x82\x50\x82\x4F\x95\xAA", minutes, I::FullWidth, "\x82\x50\x82\x4F\x95\xAA"},
+      {"2\x95\x62", ms, I::OtherUnit, "\x95\x62", "2000"},
+      {"1.5\x95\x62", ms, I::OtherUnit, "\x95\x62", "1500"},
+      {"2 sec", ms, I::OtherUnit, "sec", "2000"},
+      {"1 h", minutes, I::OtherUnit, "h", "60"},
+      {"90\x95\x62", minutes, I::NotWhole, "\x95\x62", "1.5"},
+      {"1.5 min", minutes, I::NotWhole, "min", "1.5"},
+      {"10 sec", minutes, I::NotWhole, "sec", "0.166\u2026"},  // a sixth of a minute, cut
+      {"1000000 h", ms, I::OutOfRange, ""},
+      // A full-width form in a note is the note's own.
+      {"15 ;\x82\x54", minutes, I::TextAfterNumber, ";\x82\x54"},
   };
   for (const FaultCase& c : cases) {
-    const IntegerFaultFacts facts = ExplainIntegerFault(c.value);
+    const IntegerFaultFacts facts = ExplainIntegerFault(c.value, TextEncoding::ShiftJis, *c.setting);
     EXPECT_EQ(facts.fault, c.fault) << c.value;
     EXPECT_EQ(facts.after, c.after) << c.value;
+    EXPECT_EQ(facts.amount, c.amount) << c.value;
   }
-}
-
-struct ScheduleCase {
-  std::int32_t interval, wait;
-  std::vector<ScheduleWarning> warnings;
-};
-
-TEST(WarnAboutSchedule, WarnsOfSurprisingValuesOnly) {
-  using W = ScheduleWarning;
-  const ScheduleCase cases[] = {
-      {10, 1000, {}},
-      {0, 1, {W::IntervalNotPositive}},
-      {-5, 59'999, {W::IntervalNotPositive}},
-      {HugeIntervalMinutes - 1, 1000, {}},
-      {HugeIntervalMinutes, 1000, {W::IntervalHuge}},
-      {1, 0, {W::WaitZero}},
-      {1, 60'000, {W::WaitMinuteOrMore}},
-      {1, -1, {W::WaitNegative}},
-      {1, 9, {}},
-      {1, 59'999, {}},
-      {1, 2147483647, {W::WaitMinuteOrMore}},
-      {0, -2147483647 - 1, {W::IntervalNotPositive, W::WaitNegative}},
-  };
-  for (const ScheduleCase& c : cases) {
-    EXPECT_EQ(WarnAboutSchedule(c.interval, c.wait), c.warnings) << c.interval << " " << c.wait;
-  }
-  EXPECT_EQ(FirstSwitchMinute(10), 11);
-  EXPECT_EQ(FirstSwitchMinute(-3), 1);
-  EXPECT_EQ(FirstSwitchMinute(2147483647), 2147483648LL);
 }
 
 }  // namespace
