@@ -9,6 +9,12 @@ set(TOLLIMER_FILE_DESCRIPTION "${PROJECT_NAME}: ${PROJECT_DESCRIPTION} for the $
 set(TOLLIMER_COPYRIGHT "Copyright (c) 2026 ${TOLLIMER_VENDOR}. MIT License.")
 set(TOLLIMER_DLL_FILE_NAME "${PROJECT_NAME}.dll")
 set(TOLLIMER_CHECK_NAME "${PROJECT_NAME}Check")
+# The folder, in its program folder or its data folder, from which the host
+# loads plug-ins; and the package's read-mes, which tell an unpacked package's
+# folder from it.
+set(TOLLIMER_HOST_PLUGINS_FOLDER "PlugIns")
+set(TOLLIMER_READ_ME_JA "ReadMe-ja.txt")
+set(TOLLIMER_READ_ME_EN "ReadMe-en.txt")
 
 # 1.0 reads 1,0,0,0 in a resource script, 1.0.0.0 in a manifest.
 set(numbers "")

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "SettingsDiagnosis.h"
 #include "SettingsLoadOutcome.h"
@@ -13,6 +14,15 @@
 
 struct CheckFacts {
   std::string checkedPath;             // UTF-8
+  // Where the file lies: the host loads plug-ins only from its plug-ins
+  // folder, and a folder holding the package's read-mes is an unpacked
+  // package, whatever its name.
+  bool inHostFolder = true;
+  bool inPackageFolder = false;
+  // Where there is no settings file, the names beside it that a user takes
+  // for it (Explorer shows "Tollimer.ini.txt" as "Tollimer.ini"), UTF-8.
+  std::vector<std::string> lookAlikes;
+  bool corrected = false;              // the file was just corrected: this is the report on the result
   std::string dllFileName;             // the DLL the file belongs to, UTF-8 ("": the product's own)
   bool dllBeside = false;              // that DLL stands in the same folder
   // What that DLL makes of its own path: None when it gets a settings path.

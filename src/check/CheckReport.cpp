@@ -40,6 +40,8 @@ class ReportBuilder {
   void PutBlank() { out_ += "\n"; }
 
   std::string Decoded(std::string_view bytes) const { return TextOfFile(facts_, bytes); }
+  // A name or text already in UTF-8, in quotation marks.
+  std::string Quoted(std::string_view utf8) const { return words_.Say<Message::Quoted>(Text{utf8}); }
   std::string Quote(std::string_view bytes) const {
     return words_.Say<Message::Quoted>(Text{Shorten(Decoded(bytes), 60)});
   }
@@ -49,14 +51,30 @@ class ReportBuilder {
   FileKind KindOfFile() const { return facts_.diagnosis.kind.kind; }
 
   void FileSection() {
+    // A folder the host never loads a plug-in from comes first: nothing
+    // below matters to the host until the files are where it looks.
+    if (facts_.inPackageFolder) {
+      Put(words_.Say<Message::InPackageFolder>());
+    } else if (!facts_.inHostFolder) {
+      Put(words_.Say<Message::NotHostFolder>());
+    }
     Put(words_.Say<Message::FileChecked>(Path{facts_.checkedPath}));
-    Put(WhoReadsIt());
+    if (facts_.inHostFolder && !facts_.inPackageFolder) Put(WhoReadsIt());
     switch (facts_.outcome) {
       case SettingsLoadOutcome::NoPath:
         Put(words_.Say<Message::NoPath>());
         break;
       case SettingsLoadOutcome::NotFound:
         Put(words_.Say<Message::NotFound>());
+        if (facts_.lookAlikes.size() == 1) {
+          Put(words_.Say<Message::LookAlike>(Text{Quoted(facts_.lookAlikes[0])}));
+        } else if (!facts_.lookAlikes.empty()) {
+          std::string names;
+          for (const std::string& name : facts_.lookAlikes) {
+            names += (names.empty() ? "" : words_.Say<Message::ListSeparator>()) + Quoted(name);
+          }
+          Put(words_.Say<Message::LookAlikes>(Text{names}));
+        }
         break;
       case SettingsLoadOutcome::Unreachable:
         Put(words_.Say<Message::Unreachable>(ErrorText{facts_.openErrorText}, ErrorCode{facts_.openErrorCode}));
@@ -195,7 +213,8 @@ class ReportBuilder {
 
   void ValuesSection() {
     // Values the plug-in does not read are the file's own, said as such.
-    Put(facts_.readByDllBeside ? words_.Say<Message::ValuesHeading>() : words_.Say<Message::ValuesHeadingIfRead>());
+    Put(TollimerReadsThisFile(facts_) ? words_.Say<Message::ValuesHeading>()
+                                      : words_.Say<Message::ValuesHeadingIfRead>());
     for (const SettingValue& value : facts_.diagnosis.values) ValueItem(value);
     PutBlank();
   }
@@ -203,8 +222,8 @@ class ReportBuilder {
   void ScheduleSection() {
     const ScheduleForecast forecast =
         ForecastSchedule(ReadAtStart(facts_));
-    Put(facts_.readByDllBeside ? words_.Say<Message::ScheduleHeading>()
-                               : words_.Say<Message::ScheduleHeadingIfRead>());
+    Put(TollimerReadsThisFile(facts_) ? words_.Say<Message::ScheduleHeading>()
+                                      : words_.Say<Message::ScheduleHeadingIfRead>());
     if (forecast.switchesFromFirstTick) {
       PutItem(words_.Say<Message::FirstSwitchAtFirstTick>());
     } else {
@@ -314,6 +333,12 @@ class ReportBuilder {
         return words_.Say<Message::AdviceShortenPath>();
       case Advice::RenameFolders:
         return words_.Say<Message::AdviceRenameFolders>(Text{facts_.missingCharacters});
+      case Advice::CopyToHostFolder:
+        return words_.Say<Message::AdviceCopyToHostFolder>();
+      case Advice::RenameLookAlike:
+        return words_.Say<Message::AdviceRenameLookAlike>();
+      case Advice::RestartToApply:
+        return words_.Say<Message::AdviceRestartToApply>();
     }
     return {};
   }

@@ -28,11 +28,19 @@ std::int32_t EffectiveValue(const CheckFacts& facts, const IntegerSetting& setti
   return SettingsInUse(ReadAtStart(facts)).*setting.field;
 }
 
-bool NeedsAttention(const CheckFacts& facts) { return AdviceFor(facts) != Advice::NothingToDo; }
+bool NeedsAttention(const CheckFacts& facts) {
+  const Advice advice = AdviceFor(facts);
+  return advice != Advice::NothingToDo && advice != Advice::RestartToApply;
+}
 
 int ExitStatus(const CheckFacts& facts) { return NeedsAttention(facts) ? 1 : 0; }
 
+bool TollimerReadsThisFile(const CheckFacts& facts) {
+  return facts.inHostFolder && !facts.inPackageFolder && facts.dllBeside && facts.readByDllBeside;
+}
+
 Advice AdviceFor(const CheckFacts& facts) {
+  if (!facts.inHostFolder || facts.inPackageFolder) return Advice::CopyToHostFolder;
   // Nothing in the file helps while the plug-in finds no settings path.
   if (facts.dllBeside && facts.dllPathProblem == LibraryPathProblem::TooLong) return Advice::ShortenPath;
   if (facts.dllBeside && facts.dllPathProblem == LibraryPathProblem::NotInCodePage) return Advice::RenameFolders;
@@ -40,7 +48,7 @@ Advice AdviceFor(const CheckFacts& facts) {
     case SettingsLoadOutcome::OpenFailed:
       return Advice::CloseOtherProgram;
     case SettingsLoadOutcome::NotFound:
-      return Advice::CreateFile;
+      return facts.lookAlikes.empty() ? Advice::CreateFile : Advice::RenameLookAlike;
     case SettingsLoadOutcome::Read:
       break;
     default:
@@ -49,5 +57,5 @@ Advice AdviceFor(const CheckFacts& facts) {
   if (!FileReadsAsMeant(facts)) return Advice::CorrectAndRestart;
   if (!facts.dllBeside) return Advice::PutDllBeside;
   if (!facts.readByDllBeside) return Advice::RenameForDll;
-  return Advice::NothingToDo;
+  return facts.corrected ? Advice::RestartToApply : Advice::NothingToDo;
 }

@@ -17,6 +17,10 @@ std::optional<ScheduleSettings> ReadAtStart(const CheckFacts& facts);
 // host's start is 0.
 std::int32_t EffectiveValue(const CheckFacts& facts, const IntegerSetting& setting);
 
+// Whether the plug-in reads this very file: the host loads the DLL beside
+// it, and that DLL's settings path names it.
+bool TollimerReadsThisFile(const CheckFacts& facts);
+
 // Whether the user should look.
 bool NeedsAttention(const CheckFacts& facts);
 
@@ -40,6 +44,9 @@ enum class Advice {
   RenameForDll,        // the file is fine, but the DLL beside it reads another name
   ShortenPath,         // the DLL beside it gets no settings path: its path is too long
   RenameFolders,       // the DLL beside it gets no settings path: its path holds characters the code page lacks
+  CopyToHostFolder,    // the host never loads a plug-in from this folder
+  RenameLookAlike,     // no settings file, but a file the user took for it
+  RestartToApply,      // just corrected, and all is well: the host reads it at its next start
 };
 
 Advice AdviceFor(const CheckFacts& facts);

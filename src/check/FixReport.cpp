@@ -105,6 +105,12 @@ std::string WriteFixPlan(const SettingsFixPlan& plan, const CheckFacts& facts, R
   return text;
 }
 
+std::string WriteRenamePlan(std::string_view lookAlike, const CheckFacts& facts, ReportLanguage language) {
+  const Words words(language, facts.dllFileName);
+  return words.Say<Message::FixHeading>() + "\n  " +
+         words.Say<Message::FixRenameFile>(Text{words.Say<Message::Quoted>(Text{lookAlike})}) + "\n";
+}
+
 std::string FixNoteText(FixNote note, const CheckFacts& facts, ReportLanguage language) {
   const Words words(language, facts.dllFileName);
   switch (note) {
@@ -116,8 +122,6 @@ std::string FixNoteText(FixNote note, const CheckFacts& facts, ReportLanguage la
       return words.Say<Message::FixDryRun>();
     case FixNote::FileNow:
       return words.Say<Message::FixFileNow>();
-    case FixNote::Restart:
-      return words.Say<Message::FixRestart>();
   }
   return {};
 }
@@ -129,6 +133,9 @@ std::string WriteRewriteOutcome(const RewriteOutcome& outcome, const CheckFacts&
   std::string reason;
   switch (outcome.failure) {
     case RewriteFailure::None:
+      if (!outcome.renamedFrom.empty()) {
+        return words.Say<Message::FixRenamed>(Text{words.Say<Message::Quoted>(Text{outcome.renamedFrom})});
+      }
       return words.Say<Message::FixWritten>(Path{outcome.backupPath});
     case RewriteFailure::OriginalUnderBackup:
       return words.Say<Message::FixOriginalUnderBackup>(Path{outcome.backupPath}, errorText, errorCode,
@@ -171,6 +178,9 @@ std::string WriteRewriteOutcome(const RewriteOutcome& outcome, const CheckFacts&
       break;
     case RewriteFailure::CannotKeepOriginal:
       reason = words.Say<Message::RewriteCannotKeepOriginal>(errorText, errorCode);
+      break;
+    case RewriteFailure::CannotRename:
+      reason = words.Say<Message::RewriteCannotRename>(errorText, errorCode);
       break;
     case RewriteFailure::CannotPutInPlace:
       reason = words.Say<Message::RewriteCannotPutInPlace>(errorText, errorCode);

@@ -6,6 +6,7 @@
 #include <set>
 
 #include "Handle.h"
+#include "LookAlikeName.h"
 #include "Paths.h"
 #include "PluginSettingsPath.h"
 #include "PluginSettings.h"
@@ -128,6 +129,30 @@ bool ReadValuesOfLargeFile(const std::wstring& settingsPath, SettingsDiagnosis& 
   return true;
 }
 
+// The files beside `settingsPath` a user takes for it (LookAlikeName.h).
+std::vector<std::wstring> LookAlikesOf(const std::wstring& settingsPath) {
+  std::vector<std::wstring> found;
+  WIN32_FIND_DATAW entry;
+  const FindHandle search(FindFirstFileW(ExtendedLengthPath(JoinPath(FolderOf(settingsPath), L"*")).c_str(), &entry));
+  if (!search.Valid()) return found;
+  do {
+    if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0 && IsLookAlikeOf(entry.cFileName, NameOf(settingsPath))) {
+      found.push_back(JoinPath(FolderOf(settingsPath), entry.cFileName));
+    }
+  } while (FindNextFileW(search.Get(), &entry));
+  return found;
+}
+
+// Where the file lies, to the host: in its plug-ins folder, or in an
+// unpacked package (beside the package's read-mes).
+void LookAtTheFolder(const std::wstring& settingsPath, CheckFacts& facts) {
+  const std::wstring folder = FolderOf(settingsPath);
+  facts.inHostFolder = SamePath(NameOf(folder), Utf8ToWide(HostPlugInsFolder));
+  for (const std::string_view readMe : PackageReadMes) {
+    if (IsFile(JoinPath(folder, Utf8ToWide(readMe)))) facts.inPackageFolder = true;
+  }
+}
+
 // Windows' timer limits as the portable simulation models them.
 static_assert(WindowsTimerLeastMs == USER_TIMER_MINIMUM && WindowsTimerMostMs == USER_TIMER_MAXIMUM);
 
@@ -158,6 +183,7 @@ SettingsCheck CheckSettingsFile(const std::wstring& settingsPath) {
   const std::wstring dll = OwningDll(check.path);
   facts.dllFileName = WideToUtf8(NameOf(dll));
   facts.dllBeside = IsFile(dll);
+  LookAtTheFolder(check.path, facts);
   SettingsPathBuffer ansiPath{};
   if (facts.dllBeside) LookThroughTheDll(ReadablePath(dll), check.path, facts, ansiPath);
 
@@ -180,6 +206,10 @@ SettingsCheck CheckSettingsFile(const std::wstring& settingsPath) {
     facts.openErrorCode = GetLastError();
   }
   if (facts.openErrorCode != 0) facts.openErrorText = SystemMessageUtf8(facts.openErrorCode);
+  if (facts.outcome == SettingsLoadOutcome::NotFound) {
+    check.lookAlikes = LookAlikesOf(check.path);
+    for (const std::wstring& path : check.lookAlikes) facts.lookAlikes.push_back(WideToUtf8(NameOf(path)));
+  }
   facts.decode = [](std::string_view bytes) { return CodePageToUtf8(bytes, CP_ACP); };
   facts.diagnosis = DiagnoseSettings(check.load.Bytes(), GetACP());
   if (facts.outcome == SettingsLoadOutcome::TooLarge) {

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "CheckReport.h"
 #include "SettingsLoad.h"
@@ -25,6 +26,7 @@ struct SettingsCheck {
   // Of a file too large to examine, the value texts the plug-in finds, which
   // facts.diagnosis points into (on the heap: they stay put when this moves).
   std::unique_ptr<std::array<std::string, PluginSettings.size()>> largeFileTexts;
+  std::vector<std::wstring> lookAlikes;  // full paths of facts.lookAlikes
   CheckFacts facts;
 };
 

@@ -231,6 +231,16 @@ RewriteOutcome RewriteSettingsFile(const std::wstring& path, std::string_view ch
   return outcome;
 }
 
+RewriteOutcome RenameToSettingsFile(const std::wstring& lookAlike, const std::wstring& settingsPath) {
+  if (!MoveFileExW(ExtendedLengthPath(lookAlike).c_str(), ExtendedLengthPath(settingsPath).c_str(),
+                   MOVEFILE_WRITE_THROUGH)) {
+    return Failed(RewriteFailure::CannotRename, GetLastError());
+  }
+  RewriteOutcome outcome;
+  outcome.renamedFrom = WideToUtf8(NameOf(lookAlike));
+  return outcome;
+}
+
 bool EncodeInSystemCodePage(std::u16string_view text, std::string& ansi) {
   const std::optional<std::string> bytes =
       WideToCodePage(std::wstring_view(reinterpret_cast<const wchar_t*>(text.data()), text.size()), CP_ACP);

@@ -35,6 +35,10 @@ using RewriteWatch = void (*)(RewriteStep step, void* context);
 RewriteOutcome RewriteSettingsFile(const std::wstring& path, std::string_view checked, std::string_view corrected,
                                    RewriteWatch watch = nullptr, void* context = nullptr);
 
+// Gives the file at `lookAlike` the name `settingsPath` (both full, in one
+// folder), never replacing a file that has that name meanwhile.
+RewriteOutcome RenameToSettingsFile(const std::wstring& lookAlike, const std::wstring& settingsPath);
+
 // WideCharToMultiByte into the system's ANSI code page, exact or not at all:
 // the AnsiEncoder of the UTF-16 correction.
 bool EncodeInSystemCodePage(std::u16string_view text, std::string& ansi);

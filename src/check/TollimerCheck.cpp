@@ -95,12 +95,16 @@ int wmain(int argc, wchar_t** argv) {
   const SettingsCheck check = CheckSettingsFile(path);
   const CheckFacts& facts = check.facts;
   const SettingsFixPlan plan = PlanSettingsFix(check.load.Bytes(), GetACP(), EncodeInSystemCodePage);
+  // The one file a user took for the settings file, where there is none.
+  const bool canRename = facts.outcome == SettingsLoadOutcome::NotFound && check.lookAlikes.size() == 1;
   const bool asking = !options.print && !options.fix;
   std::string text = WriteCheckReport(facts, options.language);
-  const std::string planText = WriteFixPlan(plan, facts, options.language, asking ? MostChangesInABox : SIZE_MAX);
+  const std::string planText = canRename ? WriteRenamePlan(facts.lookAlikes[0], facts, options.language)
+                                         : WriteFixPlan(plan, facts, options.language,
+                                                        asking ? MostChangesInABox : SIZE_MAX);
   if (!planText.empty()) text += "\n" + planText;
 
-  const bool canFix = plan.ChangesAnything() && facts.outcome == SettingsLoadOutcome::Read;
+  const bool canFix = canRename || (plan.ChangesAnything() && facts.outcome == SettingsLoadOutcome::Read);
   if (!canFix || (options.fix && options.dryRun) || (options.print && !options.fix)) {
     if (canFix) {
       const FixNote note = options.dryRun ? FixNote::DryRun : FixNote::HowTo;
@@ -112,7 +116,8 @@ int wmain(int argc, wchar_t** argv) {
     return ExitStatus(facts);
   }
 
-  const RewriteOutcome outcome = RewriteSettingsFile(check.path, check.load.Bytes(), plan.bytes);
+  const RewriteOutcome outcome = canRename ? RenameToSettingsFile(check.lookAlikes[0], check.path)
+                                           : RewriteSettingsFile(check.path, check.load.Bytes(), plan.bytes);
   // The report before the correction stays in the printed text; a box shows
   // the outcome alone, after the one that asked.
   std::string result = asking ? std::string() : text + "\n";
@@ -121,9 +126,9 @@ int wmain(int argc, wchar_t** argv) {
     return Shown(reporter.Show(result, true, check.path), NotWrittenStatus);
   }
   // Read again with the plug-in's own reading: the values it will now use.
-  const SettingsCheck after = CheckSettingsFile(path);
+  SettingsCheck after = CheckSettingsFile(path);
+  after.facts.corrected = true;
   result += "\n" + FixNoteText(FixNote::FileNow, after.facts, options.language) + "\n\n";
   result += WriteCheckReport(after.facts, options.language);
-  result += "\n" + FixNoteText(FixNote::Restart, after.facts, options.language) + "\n";
   return Shown(reporter.Show(result, NeedsAttention(after.facts), check.path), ExitStatus(after.facts));
 }

@@ -130,6 +130,50 @@ const CheckCase Cases1252[] = {
      "The file's folder cannot be found or reached: ", false, {}},
     {"UnreachableNetworkPath", nullptr, L"", L"--print --lang en \\\\nosuchserver\\share\\Tollimer.ini", L"", 1,
      "The file's folder cannot be found or reached: ", false, {}},
+    // Becky! loads plug-ins from its PlugIns folder alone.
+    {"FolderThatIsNoPlugInsFolder", PlugIns(L"check", Good), L"", L"--print --lang en {root}\\check\\Tollimer.ini", L"", 1,
+     "Becky! does not read this file: it loads plug-ins only from its PlugIns folder", false,
+     {{L"check\\Tollimer.dll", Dll}, {L"check\\Tollimer.ini", Good}}},
+    {"UnpackedPackage",
+     [](const FolderTree& tree) {
+       PlugIns(L"Tollimer-1.0-win32", Good)(tree);
+       tree.Write(L"Tollimer-1.0-win32\\ReadMe-ja.txt", "read me");
+     },
+     L"Tollimer-1.0-win32\\TollimerCheck.exe", L"--print --lang en", L"", 1,
+     "This is the unpacked package, not Becky!'s PlugIns folder, so Becky! does not read this file.", false,
+     {{L"Tollimer-1.0-win32\\ReadMe-ja.txt", "read me"}, {L"Tollimer-1.0-win32\\Tollimer.dll", Dll},
+      {L"Tollimer-1.0-win32\\Tollimer.ini", Good}, {L"Tollimer-1.0-win32\\TollimerCheck.exe", Program}}},
+    // Saved by Notepad with extensions hidden: Explorer shows it as Tollimer.ini.
+    {"NotepadsTxtFileIsRenamed",
+     [](const FolderTree& tree) {
+       tree.Write(L"PlugIns\\Tollimer.dll", Dll);
+       tree.Write(L"PlugIns\\Tollimer.ini.txt", Good);
+     },
+     L"", L"--print --lang en --fix {root}\\PlugIns\\Tollimer.ini", L"", 0,
+     "\"Tollimer.ini.txt\" is renamed Tollimer.ini.", false,
+     {{L"PlugIns\\Tollimer.dll", Dll}, {L"PlugIns\\Tollimer.ini", Good}}},
+    {"FullWidthNameIsRenamed",
+     [](const FolderTree& tree) {
+       tree.Write(L"PlugIns\\Tollimer.dll", Dll);
+       tree.Write(L"PlugIns\\\uFF34\uFF4F\uFF4C\uFF4C\uFF49\uFF4D\uFF45\uFF52.ini", Good);
+     },
+     L"", L"--print --lang en --fix {root}\\PlugIns\\Tollimer.ini", L"", 0, "All is well now", false,
+     {{L"PlugIns\\Tollimer.dll", Dll}, {L"PlugIns\\Tollimer.ini", Good}}},
+    {"TwoLookAlikesAreNamedNotRenamed",
+     [](const FolderTree& tree) {
+       tree.Write(L"PlugIns\\Tollimer.dll", Dll);
+       tree.Write(L"PlugIns\\Tollimer.ini.txt", Good);
+       tree.Write(L"PlugIns\\Tollimer.ini.ini", Broken);
+     },
+     L"", L"--print --lang en --fix {root}\\PlugIns\\Tollimer.ini", L"", 1,
+     "But there are \"Tollimer.ini.ini\", \"Tollimer.ini.txt\", which a user may take for Tollimer.ini.", false,
+     {{L"PlugIns\\Tollimer.dll", Dll}, {L"PlugIns\\Tollimer.ini.ini", Broken}, {L"PlugIns\\Tollimer.ini.txt", Good}}},
+    // After a correction the last sentence fits what happened.
+    {"CorrectedFileEndsWithRestart", PlugIns(L"PlugIns", Broken), L"", L"--print --lang en --fix {root}\\PlugIns\\Tollimer.ini",
+     L"", 0,
+     "All is well now: both values come from the corrected file. Becky! reads it at its next start; restart Becky! to "
+     "have it read now.\n",
+     false, {{L"PlugIns\\Tollimer.dll", Dll}, {L"PlugIns\\Tollimer.ini", Corrected}, {L"PlugIns\\Tollimer.ini.bak", Broken}}},
     {"NoArgumentChecksTheDllBesideTheProgram", PlugIns(L"PlugIns", Good), L"PlugIns\\TollimerCheck.exe",
      L"--print --lang en", L"", 0, "File: {root}\\PlugIns\\Tollimer.ini\nTollimer.dll is in the same folder", false,
      {{L"PlugIns\\Tollimer.dll", Dll}, {L"PlugIns\\Tollimer.ini", Good}, {L"PlugIns\\TollimerCheck.exe", Program}}},

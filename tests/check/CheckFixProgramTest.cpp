@@ -52,7 +52,7 @@ class CheckFix : public testing::Test {
   }
 
   const std::set<std::string> untouched_{"Tollimer.dll", "Tollimer.ini"};
-  TempFolder folder_{"fix"};
+  TempFolder folder_{"fix", "PlugIns"};
 };
 
 TEST_F(CheckFix, Fix_CorrectsTheLinesKeepsTheOriginalAndReportsTheNewValues) {

@@ -47,7 +47,7 @@ class CheckOnJapaneseWindows : public testing::Test {
   std::string Settings() const { return folder_.PathOf("Tollimer.ini"); }
   ProgramRun Fix() const { return RunCheck("--print --lang ja --fix \"" + Settings() + "\""); }
 
-  TempFolder folder_{"japanese"};
+  TempFolder folder_{"japanese", "PlugIns"};
 };
 
 TEST_F(CheckOnJapaneseWindows, ShiftJisFile_IsCorrectedAsMeantAndReportedInJapanese) {

@@ -21,7 +21,7 @@ class CheckProgram : public testing::Test {
   std::string Settings() const { return folder_.PathOf("Tollimer.ini"); }
   std::string Quoted(const std::string& path) const { return "\"" + path + "\""; }
 
-  TempFolder folder_{"check"};
+  TempFolder folder_{"check", "PlugIns"};
 };
 
 TEST_F(CheckProgram, GoodFile_PrintsBothValuesAndExitsZero) {
@@ -75,7 +75,7 @@ TEST_F(CheckProgram, FileHeldOpenForWriting_GivesTheSystemsReason) {
 // A DLL under another name reads the settings file named like it, and the
 // report says that this DLL, not Tollimer.dll, reads it.
 TEST(CheckProgramNames, DllUnderAnotherName_ItsOwnSettingsFileIsRead) {
-  TempFolder folder("check-name");
+  TempFolder folder("check-name", "PlugIns");
   folder.Write("Tollimer-test.dll", "MZ");
   folder.Write("Tollimer-test.ini", GoodSettings);
   for (const char* given : {"Tollimer-test.dll", "Tollimer-test.ini"}) {

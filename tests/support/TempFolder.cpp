@@ -33,18 +33,20 @@ void RemoveTree(const std::wstring& folder) {
 
 }  // namespace
 
-TempFolder::TempFolder(std::string_view purpose) {
+TempFolder::TempFolder(std::string_view purpose, std::string_view inner) {
   static int instances = 0;
   char temp[MAX_PATH];
   if (GetTempPathA(MAX_PATH, temp) == 0) throw std::runtime_error("no temporary directory");
-  path_ = std::string(temp) + "tollimer-" + std::string(purpose) + "-" + std::to_string(GetCurrentProcessId()) + "-" +
+  root_ = std::string(temp) + "tollimer-" + std::string(purpose) + "-" + std::to_string(GetCurrentProcessId()) + "-" +
           std::to_string(++instances);
-  if (!CreateDirectoryA(path_.c_str(), nullptr)) throw std::runtime_error("cannot create " + path_);
+  if (!CreateDirectoryA(root_.c_str(), nullptr)) throw std::runtime_error("cannot create " + root_);
+  path_ = inner.empty() ? root_ : root_ + "\\" + std::string(inner);
+  if (!inner.empty() && !CreateDirectoryA(path_.c_str(), nullptr)) throw std::runtime_error("cannot create " + path_);
 }
 
 TempFolder::~TempFolder() {
   wchar_t wide[MAX_PATH] = {};
-  MultiByteToWideChar(CP_ACP, 0, path_.c_str(), -1, wide, MAX_PATH);
+  MultiByteToWideChar(CP_ACP, 0, root_.c_str(), -1, wide, MAX_PATH);
   RemoveTree(L"\\\\?\\" + std::wstring(wide));
 }
 

@@ -6,8 +6,10 @@
 
 class TempFolder {
  public:
-  // Creates <temp>\tollimer-<purpose>-<process>-<n>; throws when it cannot.
-  explicit TempFolder(std::string_view purpose = "test");
+  // Creates <temp>\tollimer-<purpose>-<process>-<n>, and inside it the
+  // folder `inner` when given (a host's "PlugIns"), which is then Path();
+  // throws when it cannot.
+  explicit TempFolder(std::string_view purpose = "test", std::string_view inner = {});
   ~TempFolder();
   TempFolder(const TempFolder&) = delete;
   TempFolder& operator=(const TempFolder&) = delete;
@@ -20,5 +22,6 @@ class TempFolder {
   std::string Write(std::string_view name, std::string_view bytes) const;
 
  private:
+  std::string root_;  // removed with everything in it
   std::string path_;
 };

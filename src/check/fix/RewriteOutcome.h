@@ -21,6 +21,7 @@ enum class RewriteFailure {
   NoBackupName,       // every backup name is taken
   CannotKeepOriginal, // the original could not be renamed to its backup name (`error`)
   CannotPutInPlace,   // the new file could not take the original's name (`error`); the original is back
+  CannotRename,       // a file the user took for the settings file could not take its name (`error`)
   OriginalUnderBackup,  // as CannotPutInPlace, but the original could not go back: it is at `backupPath`,
                         // the corrected content at `newPath`
 };
@@ -32,5 +33,6 @@ struct RewriteOutcome {
   std::string backupPath;     // None, OriginalUnderBackup: where the original is, UTF-8
   std::string newPath;        // OriginalUnderBackup: where the corrected content is, UTF-8
   std::string linkTarget;     // IsLink: the file the name leads to, UTF-8
+  std::string renamedFrom;    // None, after a rename: the name the file had, UTF-8
   std::uint32_t linkCount = 0;  // HardLinks
 };

@@ -9,6 +9,14 @@ inline constexpr Catalogue EnglishMessages{{
     {Message::Title, "{product} {version} settings check"},
     {Message::Quoted, "\"{text}\""},
 
+    {Message::NotHostFolder,
+     "{host} does not read this file: it loads plug-ins only from its {plugins} folder, in its program folder or its "
+     "data folder, and this folder is not one. To use {product}, copy {dll}, {check}.exe and {ini} into that "
+     "{plugins} folder."},
+    {Message::InPackageFolder,
+     "This is the unpacked package, not {host}'s {plugins} folder, so {host} does not read this file. Copy {dll}, "
+     "{check}.exe and {ini} into the {plugins} folder in {host}'s program folder or data folder (the read-me tells "
+     "how to find it)."},
     {Message::FileChecked, "File: {path}"},
     {Message::DllReadsFile, "{dll} is in the same folder and reads this file each time {host} starts."},
     {Message::DllReadsOtherFile, "{dll} is in the same folder, but it reads {path}, not this file."},
@@ -24,6 +32,11 @@ inline constexpr Catalogue EnglishMessages{{
      "only by a path written in that code page."},
     {Message::NoPath, "No file name was given: {product} reads nothing and uses its defaults."},
     {Message::NotFound, "The file does not exist: {product} uses its defaults."},
+    {Message::LookAlike,
+     "But there is {text}, which Explorer shows as {ini} when it hides file extensions. {product} reads only a file "
+     "named exactly {ini}."},
+    {Message::LookAlikes,
+     "But there are {text}, which a user may take for {ini}. {product} reads only a file named exactly {ini}."},
     {Message::Unreachable,
      "The file's folder cannot be found or reached: {error_text} (error {error_code}). {product} uses its defaults."},
     {Message::Directory, "This name belongs to a folder, not a file: {product} uses its defaults."},
@@ -173,6 +186,12 @@ inline constexpr Catalogue EnglishMessages{{
      "If the defaults suit you, there is nothing to do. For other values, create {ini} beside {dll} with the "
      "content of the sample {ini} from the package, change the values, then start {host} again."},
     {Message::AdviceCloseOtherProgram, "Close that program, then start {host} again."},
+    {Message::AdviceCopyToHostFolder,
+     "Copy the files into {host}'s {plugins} folder as said at the top, then start {host} again."},
+    {Message::AdviceRenameLookAlike, "Rename that file {ini} (or let {check} do it), then start {host} again."},
+    {Message::AdviceRestartToApply,
+     "All is well now: both values come from the corrected file. {host} reads it at its next start; restart {host} "
+     "to have it read now."},
     {Message::AdviceShortenPath,
      "Move the folder that holds {dll} ({host}'s program or data folder) to a shorter path, or give its folders "
      "shorter names, then start {host} again."},
@@ -180,6 +199,7 @@ inline constexpr Catalogue EnglishMessages{{
      "Rename the folders on the path of {dll} so that no name holds {text}, then start {host} again."},
 
     {Message::FixHeading, "{check} can correct this in the file:"},
+    {Message::FixRenameFile, "{text} is renamed {ini}."},
     {Message::FixSaveAsAnsi, "The whole file: saved again as ANSI text (the system's code page) instead of UTF-16."},
     {Message::FixRemoveNulPadding, "The end of the file: the {count} NUL bytes after the text are removed."},
     {Message::FixRemoveMark, "Line {line}: the UTF-8 byte-order mark (BOM) before {text} is removed."},
@@ -206,8 +226,6 @@ inline constexpr Catalogue EnglishMessages{{
     {Message::FixDryRun, "Nothing was written (--dry-run)."},
     {Message::FixWritten, "The file is corrected. The original is kept as {path}."},
     {Message::FixFileNow, "The corrected file, read again as {product} reads it:"},
-    {Message::FixRestart,
-     "{product} reads the corrected file at the next start of {host}; restart {host} to have it read now."},
     {Message::FixNotWritten, "The file was not corrected and is as it was: {reason}"},
     {Message::RewriteGone,
      "it is no longer there: it was deleted or renamed after {check} had read it. Run {check} again."},
@@ -241,6 +259,9 @@ inline constexpr Catalogue EnglishMessages{{
     {Message::RewriteCannotPutInPlace,
      "the corrected file could not take the original's name: {error_text} (error {error_code}). Another program "
      "may have made a file of that name meanwhile."},
+    {Message::RewriteCannotRename,
+     "it could not be renamed: {error_text} (error {error_code})."},
+    {Message::FixRenamed, "{text} is renamed {ini}."},
     {Message::FixOriginalUnderBackup,
      "The file was not corrected: after the original was renamed to {path}, another file took its name "
      "({error_text}, error {error_code}), and the original could not be given its name back. Nothing is lost: the "

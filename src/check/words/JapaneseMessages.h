@@ -10,6 +10,14 @@ inline constexpr Catalogue JapaneseMessages{{
     {Message::Title, "{product} {version} 設定チェック"},
     {Message::Quoted, "「{text}」"},
 
+    {Message::NotHostFolder,
+     "このフォルダーは {host} のプラグインフォルダー（{plugins}）ではないため、{host} はこのファイルを読み込みません。"
+     "{host} がプラグインを読み込むのは、プログラムフォルダーかデータフォルダーにある {plugins} フォルダーだけです。"
+     "{product} を使うには、{dll}、{check}.exe、{ini} をその {plugins} フォルダーにコピーしてください。"},
+    {Message::InPackageFolder,
+     "ここは展開したパッケージのフォルダーで、{host} のプラグインフォルダー（{plugins}）ではないため、{host} は"
+     "このファイルを読み込みません。{dll}、{check}.exe、{ini} を、{host} のプログラムフォルダーかデータフォルダーに"
+     "ある {plugins} フォルダーにコピーしてください（フォルダーの探し方は、説明書に書いてあります）。"},
     {Message::FileChecked, "設定ファイル: {path}"},
     {Message::DllReadsFile, "同じフォルダーに {dll} があり、{host} の起動のたびにこのファイルを読み込みます。"},
     {Message::DllReadsOtherFile,
@@ -27,6 +35,12 @@ inline constexpr Catalogue JapaneseMessages{{
      "書けるパスでしか設定ファイルを見つけられないためです。"},
     {Message::NoPath, "ファイル名が指定されていないため、{product} は何も読み込まず、既定値を使います。"},
     {Message::NotFound, "ファイルがありません。{product} は既定値を使います。"},
+    {Message::LookAlike,
+     "ただし、{text}というファイルがあります。エクスプローラーで拡張子を表示しない設定にしていると、{ini} と"
+     "表示されます。{product} が読み込むのは、名前がちょうど {ini} のファイルだけです。"},
+    {Message::LookAlikes,
+     "ただし、{ini} と見間違えやすいファイル（{text}）があります。{product} が読み込むのは、名前がちょうど {ini} の"
+     "ファイルだけです。"},
     {Message::Unreachable,
      "ファイルのあるフォルダーが見つからないか、アクセスできません: {error_text}（エラー {error_code}）。"
      "{product} は既定値を使います。"},
@@ -191,6 +205,13 @@ inline constexpr Catalogue JapaneseMessages{{
      "既定値のままでよければ、何もする必要はありません。別の値にするには、パッケージに含まれるサンプルの {ini} と"
      "同じ内容で、{dll} と同じフォルダーに {ini} を作り、値を書き換えてから、{host} を再起動してください。"},
     {Message::AdviceCloseOtherProgram, "そのプログラムを閉じてから、{host} を再起動してください。"},
+    {Message::AdviceCopyToHostFolder,
+     "最初に書いたとおり、ファイルを {host} の {plugins} フォルダーにコピーしてから、{host} を再起動してください。"},
+    {Message::AdviceRenameLookAlike,
+     "そのファイルの名前を {ini} に変えてから（{check} で変えることもできます）、{host} を再起動してください。"},
+    {Message::AdviceRestartToApply,
+     "問題はなくなりました。どちらの値も、修正したファイルに書かれたとおりに使われます。{host} は次の起動時に"
+     "このファイルを読み込みます。すぐに反映させるには、{host} を再起動してください。"},
     {Message::AdviceShortenPath,
      "{dll} のあるフォルダー（{host} のプログラムフォルダーまたはデータフォルダー）を短いパスに移すか、"
      "途中のフォルダー名を短くしてから、{host} を再起動してください。"},
@@ -198,6 +219,7 @@ inline constexpr Catalogue JapaneseMessages{{
      "{dll} のパスにあるフォルダーの名前から {text} を取り除いてから、{host} を再起動してください。"},
 
     {Message::FixHeading, "{check} は、ファイルの次の点を修正できます:"},
+    {Message::FixRenameFile, "{text}の名前を {ini} に変えます。"},
     {Message::FixSaveAsAnsi, "ファイル全体: UTF-16 から ANSI（システムのコード ページ）に変えて、保存し直します。"},
     {Message::FixRemoveNulPadding, "ファイルの末尾: テキストの後ろにある {count} バイトの NUL 文字を取り除きます。"},
     {Message::FixRemoveMark, "{line} 行目: {text}の前にある UTF-8 の BOM（バイト順マーク）を取り除きます。"},
@@ -223,9 +245,6 @@ inline constexpr Catalogue JapaneseMessages{{
     {Message::FixDryRun, "--dry-run のため、何も書き込んでいません。"},
     {Message::FixWritten, "ファイルを修正しました。元のファイルは {path} として残してあります。"},
     {Message::FixFileNow, "修正したファイルを、{product} と同じ方法で読み直した結果:"},
-    {Message::FixRestart,
-     "{product} は、次に {host} を起動したときに、修正したファイルを読み込みます。すぐに反映させるには、{host} "
-     "を再起動してください。"},
     {Message::FixNotWritten, "ファイルは修正していません（元のままです）。{reason}"},
     {Message::RewriteGone,
      "{check} が読み込んだ後に、ファイルが削除されたか、名前が変わりました。もう一度 {check} を実行してください。"},
@@ -260,6 +279,8 @@ inline constexpr Catalogue JapaneseMessages{{
     {Message::RewriteCannotPutInPlace,
      "修正したファイルを元の名前にできませんでした: {error_text}（エラー {error_code}）。その間に、別のプログラムが"
      "同じ名前のファイルを作った可能性があります。"},
+    {Message::RewriteCannotRename, "名前を変えられませんでした: {error_text}（エラー {error_code}）。"},
+    {Message::FixRenamed, "{text}の名前を {ini} に変えました。"},
     {Message::FixOriginalUnderBackup,
      "ファイルは修正していません。元のファイルの名前を {path} に変えた後、別のファイルが元の名前を使ったため"
      "（{error_text}、エラー {error_code}）、元の名前に戻せませんでした。失われたものはありません。元のファイルは "

@@ -12,6 +12,8 @@ enum class Message : std::uint8_t {
   Title,
   Quoted,
   // The file and who reads it.
+  NotHostFolder,
+  InPackageFolder,
   FileChecked,
   DllReadsFile,
   DllReadsOtherFile,
@@ -20,6 +22,8 @@ enum class Message : std::uint8_t {
   DllPathNotInCodePage,
   NoPath,
   NotFound,
+  LookAlike,
+  LookAlikes,
   Unreachable,
   Directory,
   TimeOutOfRange,
@@ -105,10 +109,14 @@ enum class Message : std::uint8_t {
   AdviceRenameForDll,
   AdviceCreateFile,
   AdviceCloseOtherProgram,
+  AdviceCopyToHostFolder,
+  AdviceRenameLookAlike,
+  AdviceRestartToApply,
   AdviceShortenPath,
   AdviceRenameFolders,
   // The corrections the check can make, and how writing them went.
   FixHeading,
+  FixRenameFile,
   FixSaveAsAnsi,
   FixRemoveNulPadding,
   FixRemoveMark,
@@ -126,7 +134,6 @@ enum class Message : std::uint8_t {
   FixDryRun,
   FixWritten,
   FixFileNow,
-  FixRestart,
   FixNotWritten,
   RewriteGone,
   RewriteBecameFolder,
@@ -142,6 +149,8 @@ enum class Message : std::uint8_t {
   RewriteNoBackupName,
   RewriteCannotKeepOriginal,
   RewriteCannotPutInPlace,
+  RewriteCannotRename,
+  FixRenamed,
   FixOriginalUnderBackup,
   // The command line.
   ErrorUnknownOption,
@@ -170,6 +179,7 @@ enum class Slot : std::uint8_t {
   section,
   interval_key,
   wait_key,
+  plugins,
   // Passed with each sentence.
   path,
   line,
@@ -205,7 +215,7 @@ inline constexpr Slot FirstPassedSlot = Slot::path;
 inline constexpr std::size_t SlotCount = static_cast<std::size_t>(Slot::characters) + 1;
 
 inline constexpr std::array<std::string_view, SlotCount> SlotNames{
-    "product", "version", "host", "check", "dll", "ini", "section", "interval_key", "wait_key",
+    "product", "version", "host", "check", "dll", "ini", "section", "interval_key", "wait_key", "plugins",
     "path", "line", "other_line", "count", "byte_number", "key", "value", "text", "reason", "min", "max",
     "minutes", "first_minute", "days", "wait_ms", "wait_s", "minute_ms", "unsigned_ms", "cap_days",
     "timer_ms", "error_code", "error_text", "option", "letter", "expected_letter", "unit", "note", "characters"};

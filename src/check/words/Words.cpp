@@ -39,6 +39,8 @@ std::string_view Words::Filled(Slot slot) const {
       return IntervalSetting.key;
     case Slot::wait_key:
       return ConnectWaitSetting.key;
+    case Slot::plugins:
+      return HostPlugInsFolder;
     default:
       return {};
   }
