@@ -13,6 +13,7 @@
 #include "CheckReport.h"
 #include "ProductIdentity.h"
 #include "FixReport.h"
+#include "LoadOnlyFromSystem32.h"
 #include "SettingsCheck.h"
 #include "SettingsFix.h"
 #include "SettingsRewrite.h"
@@ -134,6 +135,7 @@ std::string DefaultSettingsPath() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  LoadDllsOnlyFromSystem32();
   const CheckOptions options = ParseOptions(argc, argv);
   if (options.error) {
     Show(options, CommandLineErrorText(*options.error, options.wrongArgument, options.language), true);
