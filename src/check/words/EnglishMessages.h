@@ -163,6 +163,11 @@ inline constexpr Catalogue EnglishMessages{{
     {Message::ErrorLanguage, "{check}: --lang takes ja or en"},
     {Message::ErrorOneFileOnly, "{check}: only one file can be checked at a time"},
     {Message::ErrorDryRunWithoutFix, "{check}: --dry-run goes with --fix"},
+    {Message::WindowFixButton, "&Correct the file"},
+    {Message::WindowCloseButton, "Close"},
+    {Message::WindowDetailsLabel, "The whole &report:"},
+    {Message::WindowChangesLabel, "Correcting the file changes this:"},
+    {Message::WindowFixing, "Correcting the file..."},
     {Message::Usage,
      "Usage: {check} [options] [file]\n"
      "Shows what {dll} will read from its settings file, and why.\n"

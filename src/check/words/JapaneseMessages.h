@@ -181,6 +181,11 @@ inline constexpr Catalogue JapaneseMessages{{
     {Message::ErrorLanguage, "{check}: --lang には ja か en を指定してください。"},
     {Message::ErrorOneFileOnly, "{check}: 一度に調べられるファイルは 1 つだけです。"},
     {Message::ErrorDryRunWithoutFix, "{check}: --dry-run は --fix と一緒に指定してください。"},
+    {Message::WindowFixButton, "ファイルを修正する(&C)"},
+    {Message::WindowCloseButton, "閉じる"},
+    {Message::WindowDetailsLabel, "チェック結果の全文(&R):"},
+    {Message::WindowChangesLabel, "修正すると、次のように変わります:"},
+    {Message::WindowFixing, "ファイルを修正しています…"},
     {Message::Usage,
      "使い方: {check} [オプション] [ファイル]\n"
      "{dll} が設定ファイルから何を読み取るかを、その理由とともに表示します。\n"

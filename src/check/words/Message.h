@@ -105,6 +105,12 @@ enum class Message : std::uint8_t {
   ErrorLanguage,
   ErrorOneFileOnly,
   ErrorDryRunWithoutFix,
+  // The report window.
+  WindowFixButton,
+  WindowCloseButton,
+  WindowDetailsLabel,
+  WindowChangesLabel,
+  WindowFixing,
   Usage,
 };
 
