@@ -2,6 +2,7 @@
 // What the report window shows, and the one call that shows it. The window
 // itself is ReportWindow.cpp; where its parts go is ReportLayout.h.
 #include <string>
+#include <type_traits>
 
 #include "Words.h"
 
@@ -24,7 +25,9 @@ struct ReportView {
 class FixAction {
  public:
   FixAction() = default;
+  // Not for a FixAction itself, which copies as a plain value.
   template <class F>
+    requires(!std::is_same_v<std::remove_cv_t<F>, FixAction> && std::is_invocable_r_v<ReportView, F&>)
   FixAction(F& callable)  // NOLINT: a callable passes as it is
       : callable_(&callable), call_([](void* f) { return (*static_cast<F*>(f))(); }) {}
   explicit operator bool() const { return call_ != nullptr; }

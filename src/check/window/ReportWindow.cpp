@@ -10,6 +10,7 @@
 
 #include "ReportLayout.h"
 #include "ReportView.h"
+#include "ReportWindowIds.h"
 #include "SystemLibrary.h"
 #include "WindowsText.h"
 
@@ -21,18 +22,6 @@
 #endif
 
 namespace {
-
-enum ControlId : int {
-  IconId = 100,
-  VerdictId,
-  SummaryId,
-  DetailsLabelId,
-  DetailsId,
-  ChangesLabelId,
-  ChangesId,
-  FixId,
-  CloseId = IDCANCEL,  // Esc and the title bar's close box press it too
-};
 
 // Functions of Windows 10 and later, bound where they exist; without them
 // the window keeps the DPI the system gives the whole program.
@@ -198,7 +187,7 @@ bool ReportWindow::SelectAllShortcut(const MSG& message) const {
   if (message.message != WM_KEYDOWN || message.wParam != 'A' || GetKeyState(VK_CONTROL) >= 0) return false;
   if (GetParent(message.hwnd) != window_) return false;
   const int id = GetDlgCtrlID(message.hwnd);
-  if (id != DetailsId && id != SummaryId && id != ChangesId) return false;
+  if (id != ReportDetailsId && id != ReportSummaryId && id != ReportChangesId) return false;
   SendMessageW(message.hwnd, EM_SETSEL, 0, -1);
   return true;
 }
@@ -236,9 +225,9 @@ INT_PTR ReportWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       return FALSE;  // the focus is set: on the default button
     }
     case WM_COMMAND:
-      if (LOWORD(wParam) == FixId && HIWORD(wParam) == BN_CLICKED) {
+      if (LOWORD(wParam) == ReportFixId && HIWORD(wParam) == BN_CLICKED) {
         RunFix();
-      } else if (LOWORD(wParam) == CloseId && !fixing_) {
+      } else if (LOWORD(wParam) == ReportCloseId && !fixing_) {
         closed_ = true;
         DestroyWindow(window_);
       }
@@ -254,12 +243,17 @@ INT_PTR ReportWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       return TRUE;
     case WM_GETMINMAXINFO: {
       if (metrics_.lineHeight == 0) return FALSE;
-      RECT client{};
-      GetClientRect(window_, &client);
-      const ClientSize smallest = SmallestClientSize(metrics_, LinesAt(client.right));
+      // The smallest width does not depend on the texts; their lines do on it.
+      const int width = SmallestClientSize(metrics_, {}).width;
+      const ClientSize smallest = SmallestClientSize(metrics_, LinesAt(width));
       const RECT frame = FrameFor(smallest.width, smallest.height);
+      // Never more than the work area, whatever the texts need.
+      MONITORINFO monitor{};
+      monitor.cbSize = sizeof monitor;
+      GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTONEAREST), &monitor);
       auto* limits = reinterpret_cast<MINMAXINFO*>(lParam);
-      limits->ptMinTrackSize = {frame.right - frame.left, frame.bottom - frame.top};
+      limits->ptMinTrackSize = {std::min(frame.right - frame.left, monitor.rcWork.right - monitor.rcWork.left),
+                                std::min(frame.bottom - frame.top, monitor.rcWork.bottom - monitor.rcWork.top)};
       return TRUE;
     }
     case WM_DPICHANGED: {
@@ -274,7 +268,7 @@ INT_PTR ReportWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_CTLCOLORSTATIC:
       // The report reads as a document: on the window colour, not greyed.
-      if (reinterpret_cast<HWND>(lParam) == Control(DetailsId)) {
+      if (reinterpret_cast<HWND>(lParam) == Control(ReportDetailsId)) {
         SetTextColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_WINDOWTEXT));
         SetBkColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_WINDOW));
         return reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_WINDOW));
@@ -293,16 +287,16 @@ void ReportWindow::CreateControls() {
   };
   constexpr DWORD text = ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | ES_NOHIDESEL;
   // Creation order is the tab order: the report, the fix, the close button.
-  make(L"STATIC", SS_ICON | SS_REALSIZECONTROL, 0, IconId);
-  make(L"STATIC", SS_LEFT | SS_NOPREFIX | SS_EDITCONTROL, 0, VerdictId);
-  make(L"EDIT", text, 0, SummaryId);
-  make(L"STATIC", SS_LEFT, 0, DetailsLabelId);  // its & mnemonic focuses the report
-  make(L"EDIT", text | WS_VSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE, DetailsId);
-  make(L"STATIC", SS_LEFT | SS_NOPREFIX, 0, ChangesLabelId);
-  make(L"EDIT", text, 0, ChangesId);
-  make(L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, FixId);
-  make(L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, CloseId);
-  SetWindowTextW(Control(DetailsLabelId), Say(Message::WindowDetailsLabel).c_str());
+  make(L"STATIC", SS_ICON | SS_REALSIZECONTROL, 0, ReportIconId);
+  make(L"STATIC", SS_LEFT | SS_NOPREFIX | SS_EDITCONTROL, 0, ReportVerdictId);
+  make(L"EDIT", text, 0, ReportSummaryId);
+  make(L"STATIC", SS_LEFT, 0, ReportDetailsLabelId);  // its & mnemonic focuses the report
+  make(L"EDIT", text | WS_VSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE, ReportDetailsId);
+  make(L"STATIC", SS_LEFT | SS_NOPREFIX, 0, ReportChangesLabelId);
+  make(L"EDIT", text, 0, ReportChangesId);
+  make(L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, ReportFixId);
+  make(L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, ReportCloseId);
+  SetWindowTextW(Control(ReportDetailsLabelId), Say(Message::WindowDetailsLabel).c_str());
 }
 
 void ReportWindow::ApplyDpi(UINT dpi) {
@@ -331,32 +325,32 @@ void ReportWindow::ApplyDpi(UINT dpi) {
   for (HWND child = GetWindow(window_, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
     SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
   }
-  SendMessageW(Control(VerdictId), WM_SETFONT, reinterpret_cast<WPARAM>(verdictFont_.Get()), FALSE);
+  SendMessageW(Control(ReportVerdictId), WM_SETFONT, reinterpret_cast<WPARAM>(verdictFont_.Get()), FALSE);
   // The report box keeps a little air inside its border; the borderless
   // texts line up with the labels.
   const LPARAM inner = MAKELPARAM(Scaled(4, static_cast<int>(dpi)), Scaled(4, static_cast<int>(dpi)));
-  SendMessageW(Control(DetailsId), EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, inner);
-  SendMessageW(Control(SummaryId), EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
-  SendMessageW(Control(ChangesId), EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
+  SendMessageW(Control(ReportDetailsId), EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, inner);
+  SendMessageW(Control(ReportSummaryId), EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
+  SendMessageW(Control(ReportChangesId), EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
 }
 
 void ReportWindow::ShowView() {
   Measure();
   SetWindowTextW(window_, view_.title.c_str());
-  SetWindowTextW(Control(VerdictId), view_.verdict.c_str());
-  SetWindowTextW(Control(SummaryId), WithCrLf(view_.summary).c_str());
-  SetWindowTextW(Control(DetailsId), WithCrLf(view_.details).c_str());
-  SetWindowTextW(Control(ChangesLabelId), Say(Message::WindowChangesLabel).c_str());
-  SetWindowTextW(Control(ChangesId), WithCrLf(view_.changes).c_str());
-  SetWindowTextW(Control(FixId), view_.fixButton.c_str());
-  SetWindowTextW(Control(CloseId), view_.closeButton.c_str());
+  SetWindowTextW(Control(ReportVerdictId), view_.verdict.c_str());
+  SetWindowTextW(Control(ReportSummaryId), WithCrLf(view_.summary).c_str());
+  SetWindowTextW(Control(ReportDetailsId), WithCrLf(view_.details).c_str());
+  SetWindowTextW(Control(ReportChangesLabelId), Say(Message::WindowChangesLabel).c_str());
+  SetWindowTextW(Control(ReportChangesId), WithCrLf(view_.changes).c_str());
+  SetWindowTextW(Control(ReportFixId), view_.fixButton.c_str());
+  SetWindowTextW(Control(ReportCloseId), view_.closeButton.c_str());
   const bool canFix = !view_.changes.empty() && fix_;
-  for (const int id : {ChangesLabelId, ChangesId, FixId}) ShowWindow(Control(id), canFix ? SW_SHOWNA : SW_HIDE);
-  SendMessageW(Control(FixId), BCM_SETSHIELD, 0, view_.fixNeedsElevation ? TRUE : FALSE);
-  EnableWindow(Control(FixId), TRUE);
-  EnableWindow(Control(CloseId), TRUE);
+  for (const int id : {ReportChangesLabelId, ReportChangesId, ReportFixId}) ShowWindow(Control(id), canFix ? SW_SHOWNA : SW_HIDE);
+  SendMessageW(Control(ReportFixId), BCM_SETSHIELD, 0, view_.fixNeedsElevation ? TRUE : FALSE);
+  EnableWindow(Control(ReportFixId), TRUE);
+  EnableWindow(Control(ReportCloseId), TRUE);
   // The button that says what the report suggests is the default.
-  const int defaultId = canFix ? FixId : CloseId;
+  const int defaultId = canFix ? ReportFixId : ReportCloseId;
   SendMessageW(window_, DM_SETDEFID, static_cast<WPARAM>(defaultId), 0);
   SendMessageW(window_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Control(defaultId)), TRUE);
 
@@ -369,7 +363,7 @@ void ReportWindow::ShowView() {
       FAILED(dpiFunctions_.loadIconWithScaleDown(nullptr, kind, size, size, &icon_))) {
     icon_ = static_cast<HICON>(LoadImageW(nullptr, kind, IMAGE_ICON, size, size, 0));
   }
-  SendMessageW(Control(IconId), STM_SETICON, reinterpret_cast<WPARAM>(icon_), 0);
+  SendMessageW(Control(ReportIconId), STM_SETICON, reinterpret_cast<WPARAM>(icon_), 0);
 }
 
 void ReportWindow::Measure() {
@@ -476,9 +470,9 @@ void ReportWindow::Arrange() {
   const struct {
     int id;
     Box box;
-  } places[] = {{IconId, layout.icon},           {VerdictId, layout.verdict},   {SummaryId, layout.summary},
-                {DetailsLabelId, layout.detailsLabel}, {DetailsId, layout.details}, {ChangesLabelId, layout.changesLabel},
-                {ChangesId, layout.changes},     {FixId, layout.fixButton},     {CloseId, layout.closeButton}};
+  } places[] = {{ReportIconId, layout.icon},           {ReportVerdictId, layout.verdict},   {ReportSummaryId, layout.summary},
+                {ReportDetailsLabelId, layout.detailsLabel}, {ReportDetailsId, layout.details}, {ReportChangesLabelId, layout.changesLabel},
+                {ReportChangesId, layout.changes},     {ReportFixId, layout.fixButton},     {ReportCloseId, layout.closeButton}};
   HDWP moves = BeginDeferWindowPos(static_cast<int>(std::size(places)));
   for (const auto& place : places) {
     if (moves == nullptr) break;
@@ -486,19 +480,19 @@ void ReportWindow::Arrange() {
                            place.box.height, SWP_NOZORDER | SWP_NOACTIVATE);
   }
   if (moves != nullptr) EndDeferWindowPos(moves);
-  ShowScrollBar(Control(SummaryId), SB_VERT, layout.summaryScrolls);
-  ShowScrollBar(Control(ChangesId), SB_VERT, layout.changesScrolls);
+  ShowScrollBar(Control(ReportSummaryId), SB_VERT, layout.summaryScrolls);
+  ShowScrollBar(Control(ReportChangesId), SB_VERT, layout.changesScrolls);
   InvalidateRect(window_, nullptr, TRUE);
 }
 
 void ReportWindow::RunFix() {
-  if (!fix_ || fixing_ || !IsWindowEnabled(Control(FixId))) return;
+  if (!fix_ || fixing_ || !IsWindowEnabled(Control(ReportFixId))) return;
   fixing_ = true;
   // The keyboard stays with the report, which can still be read and copied.
-  SendMessageW(window_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Control(DetailsId)), TRUE);
-  EnableWindow(Control(FixId), FALSE);
-  EnableWindow(Control(CloseId), FALSE);
-  SetWindowTextW(Control(ChangesLabelId), Say(Message::WindowFixing).c_str());
+  SendMessageW(window_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Control(ReportDetailsId)), TRUE);
+  EnableWindow(Control(ReportFixId), FALSE);
+  EnableWindow(Control(ReportCloseId), FALSE);
+  SetWindowTextW(Control(ReportChangesLabelId), Say(Message::WindowFixing).c_str());
   UpdateWindow(window_);
   view_ = fix_();
   fixing_ = false;
