@@ -14,11 +14,13 @@ constexpr int ButtonGapDips = 8;
 constexpr int PreferredWidthDips = 720;
 constexpr int SmallestWidthDips = 360;
 
-// The lines each part gets before the window is cut to the work area, and
-// the fewest it keeps while others still give up lines.
-constexpr int FewestSummaryLines = 2;
+// The lines each part keeps while others still give up lines: the report
+// box a screenful first, then only a few, once the change list and the
+// summary are down to theirs.
+constexpr int ManyDetailsLines = 8;
 constexpr int FewestDetailsLines = 3;
-constexpr int FewestChangesLines = 2;
+constexpr int FewestChangesLines = 3;
+constexpr int FewestSummaryLines = 2;
 
 struct Spacing {
   int margin;
@@ -61,24 +63,24 @@ class Column {
             lines_.changes * m_.lineHeight};
   }
 
-  // Cut to `height`: the report box first (it scrolls), then the change list,
-  // then the summary, each to its fewest lines; then the report box to one
-  // line, and last whatever is left. A taller area goes to the report box.
+  // Cut to `height`: the report box to a screenful, the change list and
+  // the summary to their fewest lines, the report box to its fewest, then to
+  // one line, and last whatever is left. A taller area goes to the report box.
   Heights Fit(int height) const {
     Heights h = Ideal();
-    const int line = std::max(m_.lineHeight, 1);
-    const int oneDetailsLine = std::min(h.details, line + m_.boxChrome);
-    const int fewestDetails = std::min(h.details, FewestDetailsLines * line + m_.boxChrome);
     if (Total(h) <= height) {
       h.details += height - Total(h);
       return h;
     }
-    h.details = std::max(fewestDetails, h.details - (Total(h) - height));
-    GiveUpLines(h.changes, std::min(h.changes, FewestChangesLines * line), h, height);
-    GiveUpLines(h.summary, std::min(h.summary, FewestSummaryLines * line), h, height);
-    if (Total(h) > height) h.details = std::max(oneDetailsLine, h.details - (Total(h) - height));
-    GiveUpLines(h.changes, 0, h, height);
-    GiveUpLines(h.summary, 0, h, height);
+    const int line = std::max(m_.lineHeight, 1);
+    const auto details = [&](int lines) { return std::min(Ideal().details, lines * line + m_.boxChrome); };
+    GiveUp(h.details, details(ManyDetailsLines), h, height);
+    GiveUp(h.changes, std::min(h.changes, FewestChangesLines * line), h, height);
+    GiveUp(h.summary, std::min(h.summary, FewestSummaryLines * line), h, height);
+    GiveUp(h.details, details(FewestDetailsLines), h, height);
+    GiveUp(h.details, details(1), h, height);
+    GiveUp(h.changes, 0, h, height);
+    GiveUp(h.summary, 0, h, height);
     return h;
   }
 
@@ -89,8 +91,13 @@ class Column {
   }
 
  private:
-  // Takes whole lines from `part`, down to `fewest`, until the column fits.
-  void GiveUpLines(int& part, int fewest, Heights& h, int height) const {
+  // Takes from `part`, down to `fewest`, what the column is too tall by;
+  // the summary and the change list in whole lines.
+  void GiveUp(int& part, int fewest, Heights& h, int height) const {
+    if (&part == &h.details) {
+      if (Total(h) > height) part = std::max(fewest, part - (Total(h) - height));
+      return;
+    }
     while (Total(h) > height && part > fewest) part = std::max(fewest, part - m_.lineHeight);
   }
 

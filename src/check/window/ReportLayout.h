@@ -3,9 +3,10 @@
 // verdict with its icon first, the summary, the whole report in a box that
 // scrolls, and at the bottom the change list with the fix button beside it
 // and the close button. The window never outgrows the work area it is given:
-// the report box, then the change list, then the summary give up lines, and
-// the buttons stay in the window's last row. Portable; no Windows calls, so
-// that every screen size and DPI can be tried as a table.
+// the report box gives up lines down to a screenful, then the change list
+// and the summary down to a few, then the report box further; the buttons
+// stay in the window's last row. Portable; no Windows calls, so that every
+// screen size and DPI can be tried as a table.
 
 // A rectangle as the window's client area counts it.
 struct Box {

@@ -109,6 +109,7 @@ class ReportWindow {
   void ApplyDpi(UINT dpi);
   void Measure();
   ReportLines LinesAt(int clientWidth) const;
+  int EditLines(int id, const std::wstring& text, int width) const;
   void Arrange();
   void FitToWorkArea(const RECT& workArea, POINT centre);
   RECT FrameFor(int clientWidth, int clientHeight) const;
@@ -130,6 +131,7 @@ class ReportWindow {
   Font verdictFont_;
   HICON icon_ = nullptr;
   ReportMetrics metrics_;
+  POINT smallest_{};  // the window's smallest size, frame included
 };
 
 std::wstring ReportWindow::Say(Message message) const {
@@ -241,21 +243,10 @@ INT_PTR ReportWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SIZE:
       Arrange();
       return TRUE;
-    case WM_GETMINMAXINFO: {
-      if (metrics_.lineHeight == 0) return FALSE;
-      // The smallest width does not depend on the texts; their lines do on it.
-      const int width = SmallestClientSize(metrics_, {}).width;
-      const ClientSize smallest = SmallestClientSize(metrics_, LinesAt(width));
-      const RECT frame = FrameFor(smallest.width, smallest.height);
-      // Never more than the work area, whatever the texts need.
-      MONITORINFO monitor{};
-      monitor.cbSize = sizeof monitor;
-      GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTONEAREST), &monitor);
-      auto* limits = reinterpret_cast<MINMAXINFO*>(lParam);
-      limits->ptMinTrackSize = {std::min(frame.right - frame.left, monitor.rcWork.right - monitor.rcWork.left),
-                                std::min(frame.bottom - frame.top, monitor.rcWork.bottom - monitor.rcWork.top)};
+    case WM_GETMINMAXINFO:
+      if (smallest_.x == 0) return FALSE;
+      reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize = smallest_;
       return TRUE;
-    }
     case WM_DPICHANGED: {
       ApplyDpi(HIWORD(wParam));
       ShowView();
@@ -407,30 +398,37 @@ int ReportWindow::SystemMetric(int index) const {
 }
 
 // The lines of each text at the widths of this client width, as the
-// controls will wrap them.
+// controls will wrap them: the verdict as a static control draws it, the
+// other texts counted by their edit controls at that width.
 ReportLines ReportWindow::LinesAt(int clientWidth) const {
   const TextWidths widths = TextWidthsFor(clientWidth, metrics_);
-  const HDC dc = GetDC(window_);
-  const auto lines = [&](HFONT font, const std::wstring& text, int width, int lineHeight) {
-    if (text.empty() || lineHeight <= 0) return 0;
-    const HGDIOBJ previous = SelectObject(dc, font);
-    RECT area{0, 0, width > 1 ? width : 1, 0};
-    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &area,
+  ReportLines result;
+  if (!view_.verdict.empty() && metrics_.verdictLineHeight > 0) {
+    const HDC dc = GetDC(window_);
+    const HGDIOBJ previous = SelectObject(dc, verdictFont_.Get());
+    RECT area{0, 0, std::max(widths.verdict, 1), 0};
+    DrawTextW(dc, view_.verdict.c_str(), static_cast<int>(view_.verdict.size()), &area,
               DT_CALCRECT | DT_WORDBREAK | DT_EDITCONTROL | DT_NOPREFIX | DT_EXPANDTABS);
     SelectObject(dc, previous);
-    return (static_cast<int>(area.bottom) + lineHeight - 1) / lineHeight;
-  };
-  const int dpi = static_cast<int>(dpi_);
-  // The report box loses its scroll bar, border and inner margins.
-  const int boxText = widths.full - SystemMetric(SM_CXVSCROLL) - 2 * SystemMetric(SM_CXEDGE) - Scaled(8, dpi);
-  ReportLines result;
-  result.verdict = lines(verdictFont_.Get(), view_.verdict, widths.verdict, metrics_.verdictLineHeight);
-  if (result.verdict == 0) result.verdict = 1;
-  result.summary = lines(font_.Get(), view_.summary, widths.full, metrics_.lineHeight);
-  result.details = lines(font_.Get(), view_.details, boxText, metrics_.lineHeight);
-  result.changes = fix_ ? lines(font_.Get(), view_.changes, widths.changes, metrics_.lineHeight) : 0;
-  ReleaseDC(window_, dc);
+    ReleaseDC(window_, dc);
+    result.verdict = (static_cast<int>(area.bottom) + metrics_.verdictLineHeight - 1) / metrics_.verdictLineHeight;
+  }
+  result.verdict = std::max(result.verdict, 1);
+  result.summary = EditLines(ReportSummaryId, view_.summary, widths.full);
+  result.details = EditLines(ReportDetailsId, view_.details, widths.full);
+  result.changes = fix_ ? EditLines(ReportChangesId, view_.changes, widths.changes) : 0;
   return result;
+}
+
+// The lines the edit control `id` wraps its text to at `width`.
+int ReportWindow::EditLines(int id, const std::wstring& text, int width) const {
+  if (text.empty()) return 0;
+  const HWND edit = Control(id);
+  RECT place{};
+  GetWindowRect(edit, &place);
+  const int height = std::max(static_cast<int>(place.bottom - place.top), 4 * metrics_.lineHeight);
+  SetWindowPos(edit, nullptr, 0, 0, std::max(width, 1), height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  return static_cast<int>(SendMessageW(edit, EM_GETLINECOUNT, 0, 0));
 }
 
 RECT ReportWindow::FrameFor(int clientWidth, int clientHeight) const {
@@ -451,6 +449,11 @@ void ReportWindow::FitToWorkArea(const RECT& workArea, POINT centre) {
   const int frameHeight = empty.bottom - empty.top;
   const int workWidth = workArea.right - workArea.left;
   const int workHeight = workArea.bottom - workArea.top;
+  // The smallest window the user may size it to: its width does not depend
+  // on the texts, their lines do on it; never more than the work area.
+  const int smallestWidth = SmallestClientSize(metrics_, {}).width;
+  const ClientSize smallest = SmallestClientSize(metrics_, LinesAt(smallestWidth));
+  smallest_ = {std::min(smallest.width + frameWidth, workWidth), std::min(smallest.height + frameHeight, workHeight)};
   const int clientWidth = ChooseClientWidth(workWidth - frameWidth, metrics_);
   const int clientHeight = ChooseClientHeight(workHeight - frameHeight, metrics_, LinesAt(clientWidth));
   const int width = clientWidth + frameWidth;

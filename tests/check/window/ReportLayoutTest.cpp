@@ -153,27 +153,39 @@ TEST(ReportLayout, NothingToFix_NoFixButtonNoChangeListAndCloseAtTheBottomRight)
 
 TEST(ReportLayout, WindowMadeTallerByTheUser_GivesTheRoomToTheReportBox) {
   const ReportMetrics metrics = MetricsAt(96);
-  const ReportLayout fitted = ArrangeReport(720, 500, metrics, Longest);
-  const ReportLayout taller = ArrangeReport(720, 700, metrics, Longest);
+  const ReportLayout fitted = ArrangeReport(720, 700, metrics, Longest);
+  const ReportLayout taller = ArrangeReport(720, 900, metrics, Longest);
   EXPECT_EQ(taller.details.height - fitted.details.height, 200);
   EXPECT_EQ(taller.summary, fitted.summary);
   EXPECT_EQ(taller.changes.height, fitted.changes.height);
 }
 
-TEST(ReportLayout, WindowCutShort_TheReportBoxGivesUpLinesBeforeTheSummaryAndTheChangeList) {
+TEST(ReportLayout, WindowCutShort_TheReportBoxGivesUpLinesFirstDownToAScreenful) {
   const ReportMetrics metrics = MetricsAt(96);
-  const ReportLines lines{1, 4, 40, 4};
+  const ReportLines lines{1, 4, 40, 6};
   const int full = ChooseClientHeight(10000, metrics, lines);
   const ReportLayout cut = ArrangeReport(720, full - 10 * metrics.lineHeight, metrics, lines);
   EXPECT_EQ(cut.summary.height, 4 * metrics.lineHeight);
-  EXPECT_EQ(cut.changes.height, 4 * metrics.lineHeight);
+  EXPECT_EQ(cut.changes.height, 6 * metrics.lineHeight);
   EXPECT_EQ(cut.details.height, 30 * metrics.lineHeight + metrics.boxChrome);
-  // Cut further, the summary and the change list keep two lines each and scroll.
-  const ReportLayout tiny = ArrangeReport(720, full - 42 * metrics.lineHeight, metrics, lines);
+}
+
+TEST(ReportLayout, WindowCutFurther_TheChangeListAndTheSummaryKeepAFewLinesAndScroll) {
+  const ReportMetrics metrics = MetricsAt(96);
+  const ReportLines lines{1, 4, 40, 6};
+  const int full = ChooseClientHeight(10000, metrics, lines);
+  // 32 lines from the report box, then the change list to three lines.
+  const ReportLayout cut = ArrangeReport(720, full - 34 * metrics.lineHeight, metrics, lines);
+  EXPECT_EQ(cut.details.height, 8 * metrics.lineHeight + metrics.boxChrome);
+  EXPECT_EQ(cut.changes.height, 4 * metrics.lineHeight);
+  EXPECT_TRUE(cut.changesScrolls);
+  EXPECT_FALSE(cut.summaryScrolls);
+  // Then the summary to two lines, and what is still missing from the report box.
+  const ReportLayout tiny = ArrangeReport(720, full - 40 * metrics.lineHeight, metrics, lines);
+  EXPECT_EQ(tiny.changes.height, 3 * metrics.lineHeight);
   EXPECT_EQ(tiny.summary.height, 2 * metrics.lineHeight);
-  EXPECT_EQ(tiny.changes.height, 2 * metrics.lineHeight);
   EXPECT_TRUE(tiny.summaryScrolls);
-  EXPECT_TRUE(tiny.changesScrolls);
+  EXPECT_EQ(tiny.details.height, 5 * metrics.lineHeight + metrics.boxChrome);
 }
 
 TEST(ReportLayout, WidthIsComfortableOnALargeScreenAndNeverWiderThanTheWorkArea) {
