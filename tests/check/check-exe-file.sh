@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Checks the shipped TollimerCheck.exe as a file: a GUI program that imports
-# only system DLLs, and at most 128 KiB.
+# only system DLLs that Windows loads from System32 whatever lies beside the
+# program (Known DLLs), and at most 144 KiB.
 # Usage: check-exe-file.sh TollimerCheck.exe i686-w64-mingw32-objdump
 set -euo pipefail
 exe=$1 objdump=$2
@@ -10,12 +11,15 @@ fail() { echo "FAIL: $*"; failed=1; }
 headers=$("$objdump" -p "$exe")
 
 # KERNEL32 and USER32 for the program, msvcrt for the C runtime that the
-# static C++ runtime sits on.
+# static C++ runtime sits on, GDI32 for the report window's fonts and text
+# measuring. Any other DLL is loaded after main restricts the DLL search to
+# System32 (src/check/SystemLibrary.h): an import resolves before main, from
+# the program's folder first unless Windows knows the DLL.
 imports=$(sed -n 's/^\s*DLL Name: //p' <<<"$headers" | tr 'a-z' 'A-Z' | sort -u | tr '\n' ' ')
 echo "imports: $imports"
 for name in $imports; do
   case "$name" in
-    KERNEL32.DLL | USER32.DLL | MSVCRT.DLL) ;;
+    KERNEL32.DLL | USER32.DLL | GDI32.DLL | MSVCRT.DLL) ;;
     *) fail "imports $name" ;;
   esac
 done
@@ -26,6 +30,9 @@ echo "subsystem: $subsystem"
 
 size=$(stat -c %s "$exe")
 echo "size: $size bytes"
-[[ $size -le 131072 ]] || fail "larger than 128 KiB"
+# 128 KiB before the report window; the window and the elevated correction
+# (src/check/window, src/check/elevation) linked into the program made it
+# 143,872 bytes.
+[[ $size -le 147456 ]] || fail "larger than 144 KiB"
 
 exit "$failed"

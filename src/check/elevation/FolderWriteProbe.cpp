@@ -1,10 +1,12 @@
 #include "FolderWriteProbe.h"
 
+#include "NumberedName.h"
+
 FolderWriteProbe ProbeFolderWrite(const std::wstring& folder) {
   // A name no one else uses; taken after all, the next one.
-  const std::wstring stem = folder + L"\\~TollimerCheck-probe-" + std::to_wstring(GetCurrentProcessId()) + L"-";
+  const std::wstring stem = folder + L"\\~TollimerCheck-probe-";
   for (unsigned attempt = 0; attempt < 100; ++attempt) {
-    const std::wstring name = stem + std::to_wstring(attempt) + L".tmp";
+    const std::wstring name = NumberedName(stem, GetCurrentProcessId(), attempt, L".tmp");
     const HANDLE file = CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                     FILE_ATTRIBUTE_TEMPORARY | FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_DELETE_ON_CLOSE,
                                     nullptr);

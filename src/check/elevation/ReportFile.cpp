@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "NumberedName.h"
+
 namespace {
 
 // A report is a few kilobytes; anything near this is not one.
@@ -13,10 +15,9 @@ ReportFile::ReportFile() {
   wchar_t folder[MAX_PATH + 1] = {};
   const DWORD length = GetTempPathW(MAX_PATH + 1, folder);
   if (length == 0 || length > MAX_PATH) return;
-  const std::wstring stem =
-      std::wstring(folder, length) + L"TollimerCheck-report-" + std::to_wstring(GetCurrentProcessId()) + L"-";
+  const std::wstring stem = std::wstring(folder, length) + L"TollimerCheck-report-";
   for (unsigned attempt = 0; attempt < 100; ++attempt) {
-    const std::wstring name = stem + std::to_wstring(attempt) + L".txt";
+    const std::wstring name = NumberedName(stem, GetCurrentProcessId(), attempt, L".txt");
     const HANDLE file =
         CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_TEMPORARY, nullptr);
     if (file != INVALID_HANDLE_VALUE) {
