@@ -39,9 +39,11 @@ class FixAction {
 };
 
 // Shows `view` in a window of its own, centred on the monitor under the
-// mouse, and returns when the user closes it (Close, Esc, the title bar).
-// The fix button runs `fix` on this thread; meanwhile the window stays up
-// with its buttons disabled, and afterwards shows the view `fix` returned in
-// the same window. Call it on a thread that may run a message loop; it runs
-// its own until the window is closed.
-void ShowReportWindow(const ReportView& view, FixAction fix = {});
+// mouse, and returns when the user closes it (Close, Esc, the title bar):
+// true then, false at once when the window could not be made. The fix
+// button runs `fix` on this thread; meanwhile the window stays up with its
+// buttons disabled, and afterwards shows the view `fix` returned in the same
+// window (GetActiveWindow() is the window meanwhile, to own the questions
+// the fix may ask). Call it on a thread that may run a message loop; it
+// runs its own until the window is closed.
+bool ShowReportWindow(const ReportView& view, FixAction fix = {});

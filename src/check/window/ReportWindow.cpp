@@ -93,12 +93,17 @@ class Font {
 
 class ReportWindow {
  public:
-  ReportWindow(const ReportView& view, FixAction fix) : view_(view), fix_(fix), words_(view.language) {}
+  ReportWindow(const ReportView& view, FixAction fix) : view_(view), fix_(fix) {
+    const Words words(view.language);
+    detailsLabel_ = Utf8ToWide(words.Say<Message::WindowDetailsLabel>());
+    changesLabel_ = Utf8ToWide(words.Say<Message::WindowChangesLabel>());
+    fixingLabel_ = Utf8ToWide(words.Say<Message::WindowFixing>());
+  }
   ~ReportWindow() {
     if (icon_ != nullptr) DestroyIcon(icon_);
   }
 
-  void Run();
+  bool Run();
 
  private:
   static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -108,6 +113,7 @@ class ReportWindow {
   void ShowView();
   void ApplyDpi(UINT dpi);
   void Measure();
+  void ShowIcon();
   ReportLines LinesAt(int clientWidth) const;
   int EditLines(int id, const std::wstring& text, int width) const;
   void Arrange();
@@ -117,11 +123,12 @@ class ReportWindow {
   bool SelectAllShortcut(const MSG& message) const;
   int SystemMetric(int index) const;
   HWND Control(int id) const { return GetDlgItem(window_, id); }
-  std::wstring Say(Message message) const;
 
   ReportView view_;
   FixAction fix_;
-  Words words_;
+  std::wstring detailsLabel_;
+  std::wstring changesLabel_;
+  std::wstring fixingLabel_;
   DpiFunctions dpiFunctions_;
   HWND window_ = nullptr;
   bool closed_ = false;
@@ -134,20 +141,7 @@ class ReportWindow {
   POINT smallest_{};  // the window's smallest size, frame included
 };
 
-std::wstring ReportWindow::Say(Message message) const {
-  switch (message) {
-    case Message::WindowDetailsLabel:
-      return Utf8ToWide(words_.Say<Message::WindowDetailsLabel>());
-    case Message::WindowChangesLabel:
-      return Utf8ToWide(words_.Say<Message::WindowChangesLabel>());
-    case Message::WindowFixing:
-      return Utf8ToWide(words_.Say<Message::WindowFixing>());
-    default:
-      return {};
-  }
-}
-
-void ReportWindow::Run() {
+bool ReportWindow::Run() {
   // A template without controls: the controls come in WM_INITDIALOG.
   struct alignas(4) EmptyTemplate {
     DLGTEMPLATE header;
@@ -159,7 +153,7 @@ void ReportWindow::Run() {
   dialog.header.dwExtendedStyle = WindowExStyle;
   if (CreateDialogIndirectParamW(GetModuleHandleW(nullptr), &dialog.header, nullptr, &ReportWindow::DialogProc,
                                  reinterpret_cast<LPARAM>(this)) == nullptr) {
-    return;
+    return false;
   }
   ShowWindow(window_, SW_SHOWNORMAL);
   SetForegroundWindow(window_);
@@ -181,6 +175,7 @@ void ReportWindow::Run() {
     DispatchMessageW(&message);
   }
   if (IsWindow(window_)) DestroyWindow(window_);
+  return true;
 }
 
 // Ctrl+A in any of the window's texts selects all of it, as in any editor;
@@ -249,7 +244,6 @@ INT_PTR ReportWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       return TRUE;
     case WM_DPICHANGED: {
       ApplyDpi(HIWORD(wParam));
-      ShowView();
       const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
       MONITORINFO monitor{};
       monitor.cbSize = sizeof monitor;
@@ -287,7 +281,7 @@ void ReportWindow::CreateControls() {
   make(L"EDIT", text, 0, ReportChangesId);
   make(L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, ReportFixId);
   make(L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, ReportCloseId);
-  SetWindowTextW(Control(ReportDetailsLabelId), Say(Message::WindowDetailsLabel).c_str());
+  SetWindowTextW(Control(ReportDetailsLabelId), detailsLabel_.c_str());
 }
 
 void ReportWindow::ApplyDpi(UINT dpi) {
@@ -323,6 +317,8 @@ void ReportWindow::ApplyDpi(UINT dpi) {
   SendMessageW(Control(ReportDetailsId), EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, inner);
   SendMessageW(Control(ReportSummaryId), EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
   SendMessageW(Control(ReportChangesId), EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
+  Measure();
+  ShowIcon();
 }
 
 void ReportWindow::ShowView() {
@@ -331,7 +327,7 @@ void ReportWindow::ShowView() {
   SetWindowTextW(Control(ReportVerdictId), view_.verdict.c_str());
   SetWindowTextW(Control(ReportSummaryId), WithCrLf(view_.summary).c_str());
   SetWindowTextW(Control(ReportDetailsId), WithCrLf(view_.details).c_str());
-  SetWindowTextW(Control(ReportChangesLabelId), Say(Message::WindowChangesLabel).c_str());
+  SetWindowTextW(Control(ReportChangesLabelId), changesLabel_.c_str());
   SetWindowTextW(Control(ReportChangesId), WithCrLf(view_.changes).c_str());
   SetWindowTextW(Control(ReportFixId), view_.fixButton.c_str());
   SetWindowTextW(Control(ReportCloseId), view_.closeButton.c_str());
@@ -345,6 +341,11 @@ void ReportWindow::ShowView() {
   SendMessageW(window_, DM_SETDEFID, static_cast<WPARAM>(defaultId), 0);
   SendMessageW(window_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Control(defaultId)), TRUE);
 
+  ShowIcon();
+}
+
+// The system's own icon for the view, at the window's DPI.
+void ReportWindow::ShowIcon() {
   if (icon_ != nullptr) DestroyIcon(icon_);
   icon_ = nullptr;
   // IDI_WARNING and IDI_INFORMATION, as wide resource names.
@@ -495,7 +496,7 @@ void ReportWindow::RunFix() {
   SendMessageW(window_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Control(ReportDetailsId)), TRUE);
   EnableWindow(Control(ReportFixId), FALSE);
   EnableWindow(Control(ReportCloseId), FALSE);
-  SetWindowTextW(Control(ReportChangesLabelId), Say(Message::WindowFixing).c_str());
+  SetWindowTextW(Control(ReportChangesLabelId), fixingLabel_.c_str());
   UpdateWindow(window_);
   view_ = fix_();
   fixing_ = false;
@@ -511,7 +512,7 @@ void ReportWindow::RunFix() {
 
 }  // namespace
 
-void ShowReportWindow(const ReportView& view, FixAction fix) {
+bool ShowReportWindow(const ReportView& view, FixAction fix) {
   ReportWindow window(view, fix);
-  window.Run();
+  return window.Run();
 }
