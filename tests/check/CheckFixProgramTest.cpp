@@ -155,8 +155,11 @@ class MessageBoxAnswerer {
     while (!answerer.done_) {
       const HWND box = FindWindowA("#32770", nullptr);
       char title[256] = {};
+      // A box is answered once, by its handle: it may still be there when
+      // looked for again, before the answer has closed it. (Its title comes
+      // a moment after the box itself.)
       if (box != nullptr && GetWindowTextA(box, title, sizeof title) > 0 &&
-          std::string(title).find("settings check") != std::string::npos) {
+          std::string(title).find("settings check") != std::string::npos && answerer.seen_.insert(box).second) {
         if (GetDlgItem(box, IDYES) != nullptr) {
           EnumChildWindows(box, &MessageBoxAnswerer::CollectText, reinterpret_cast<LPARAM>(&answerer.question_));
           answerer.beforeYes_();
@@ -172,6 +175,7 @@ class MessageBoxAnswerer {
   }
 
   std::function<void()> beforeYes_;
+  std::set<HWND> seen_;
   std::string question_;
   std::atomic<int> answered_{0};
   std::atomic<bool> done_{false};
