@@ -8,6 +8,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "ReportWindowIds.h"
 #include "RunningProgram.h"
@@ -135,8 +136,16 @@ TEST_F(ReportWindow, TabReachesTheReport_CtrlAThenCtrlCCopiesAllOfIt) {
     EmptyClipboard();
     CloseClipboard();
   }
-  ASSERT_TRUE(Type(window, {{'A', {VK_CONTROL}}, {'C', {VK_CONTROL}}}));
   const std::wstring whole = AsShown(SampleView(Sample::Longest, ReportLanguage::Japanese).details);
+  ASSERT_TRUE(Type(window, {{'A', {VK_CONTROL}}}));
+  const auto selection = [&] {
+    DWORD_PTR range = 0;
+    SendMessageTimeoutW(details, EM_GETSEL, 0, 0, SMTO_ABORTIFHUNG, 5000, &range);
+    return std::pair<std::size_t, std::size_t>(LOWORD(range), HIWORD(range));
+  };
+  ASSERT_TRUE(WaitUntil([&] { return selection() == std::pair<std::size_t, std::size_t>(0, whole.size()); }, 10'000))
+      << "selected " << selection().first << " to " << selection().second << " of " << whole.size();
+  ASSERT_TRUE(Type(window, {{'C', {VK_CONTROL}}}));
   EXPECT_TRUE(WaitUntil([&] { return ClipboardText() == whole; }, 10'000))
       << "clipboard holds " << ClipboardText().size() << " characters of " << whole.size();
   // Esc from the report box closes the window as from anywhere else.
