@@ -34,9 +34,15 @@ TempFolder::TempFolder(std::string_view purpose) {
   static int instances = 0;
   char temp[MAX_PATH];
   if (GetTempPathA(MAX_PATH, temp) == 0) throw std::runtime_error("no temporary directory");
-  path_ = std::string(temp) + "tollimer-" + std::string(purpose) + "-" + std::to_string(GetCurrentProcessId()) + "-" +
-          std::to_string(++instances);
-  if (!CreateDirectoryA(path_.c_str(), nullptr)) throw std::runtime_error("cannot create " + path_);
+  const std::string stem =
+      std::string(temp) + "tollimer-" + std::string(purpose) + "-" + std::to_string(GetCurrentProcessId()) + "-";
+  // A test program ended before it could clean up (by a time limit) leaves
+  // its folder, and a later program may get its process id: the next name.
+  do {
+    path_ = stem + std::to_string(++instances);
+    if (CreateDirectoryA(path_.c_str(), nullptr)) return;
+  } while (GetLastError() == ERROR_ALREADY_EXISTS);
+  throw std::runtime_error("cannot create " + path_);
 }
 
 TempFolder::~TempFolder() { RemoveTree(path_); }
