@@ -20,8 +20,16 @@ std::string Shorten(std::string text, std::size_t most) {
 // items indented under it, a blank line after each.
 class ReportBuilder {
  public:
-  ReportBuilder(const CheckFacts& facts, ReportLanguage language)
-      : facts_(facts), words_(language, facts.dllFileName) {}
+  ReportBuilder(const CheckFacts& facts, ReportLanguage language, bool summary = false)
+      : facts_(facts), words_(language, facts.dllFileName), summary_(summary) {}
+
+  // The values and the schedule alone, each without its reasons and warnings.
+  std::string BuildSummary() {
+    ValuesSection();
+    ScheduleSection();
+    while (out_.ends_with("\n")) out_.pop_back();
+    return std::move(out_);
+  }
 
   std::string Build() {
     FileSection();
@@ -36,7 +44,10 @@ class ReportBuilder {
  private:
   void Put(const std::string& text) { out_ += text + "\n"; }
   void PutItem(const std::string& text) { out_ += "  " + text + "\n"; }
-  void PutSubItem(const std::string& text) { out_ += "    " + text + "\n"; }
+  // Reasons under a value; a summary leaves them to the whole report.
+  void PutSubItem(const std::string& text) {
+    if (!summary_) out_ += "    " + text + "\n";
+  }
   void PutBlank() { out_ += "\n"; }
 
   std::string Decoded(std::string_view bytes) const { return TextOfFile(facts_, bytes); }
@@ -233,7 +244,9 @@ class ReportBuilder {
     if (forecast.switchBackInTime) {
       PutItem(words_.Say<Message::SwitchBack>(WaitMs{forecast.switchBackAfterMs}, WaitSeconds{forecast.switchBackSeconds}));
     }
-    for (const ScheduleWarning warning : forecast.warnings) PutItem(WarningText(warning, forecast));
+    if (!summary_) {
+      for (const ScheduleWarning warning : forecast.warnings) PutItem(WarningText(warning, forecast));
+    }
     PutBlank();
   }
 
@@ -345,6 +358,7 @@ class ReportBuilder {
 
   const CheckFacts& facts_;
   Words words_;
+  bool summary_;
   std::string out_;
 };
 
@@ -354,6 +368,41 @@ std::string CheckTitle(ReportLanguage language) { return Words(language).Say<Mes
 
 std::string WriteCheckReport(const CheckFacts& facts, ReportLanguage language) {
   return ReportBuilder(facts, language).Build();
+}
+
+std::string WriteCheckSummary(const CheckFacts& facts, ReportLanguage language) {
+  return ReportBuilder(facts, language, true).BuildSummary();
+}
+
+std::string WriteVerdict(const CheckFacts& facts, std::size_t corrections, ReportLanguage language) {
+  const Words words(language, facts.dllFileName);
+  switch (AdviceFor(facts)) {
+    case Advice::NothingToDo:
+      return words.Say<Message::VerdictAllWell>();
+    case Advice::RestartToApply:
+      return words.Say<Message::VerdictCorrected>();
+    case Advice::CopyToHostFolder:
+      return words.Say<Message::VerdictNotHostFolder>();
+    case Advice::ShortenPath:
+      return words.Say<Message::VerdictPathTooLong>();
+    case Advice::RenameFolders:
+      return words.Say<Message::VerdictNotInCodePage>();
+    case Advice::CloseOtherProgram:
+      return words.Say<Message::VerdictHeldOpen>();
+    case Advice::CreateFile:
+      return words.Say<Message::VerdictNoFile>();
+    case Advice::RenameLookAlike:
+      return words.Say<Message::VerdictLookAlike>();
+    case Advice::PutDllBeside:
+      return words.Say<Message::VerdictNoDll>();
+    case Advice::RenameForDll:
+      return words.Say<Message::VerdictOtherFile>();
+    case Advice::CorrectAndRestart:
+      break;
+  }
+  if (corrections == 1) return words.Say<Message::VerdictCorrectableOne>();
+  if (corrections > 1) return words.Say<Message::VerdictCorrectableMany>(Count{corrections});
+  return words.Say<Message::VerdictNeedsLook>();
 }
 
 std::string CheckUsage(ReportLanguage language) { return Words(language).Say<Message::Usage>(); }

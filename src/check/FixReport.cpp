@@ -1,5 +1,7 @@
 #include "FixReport.h"
 
+#include <vector>
+
 #include <algorithm>
 #include <cstdint>
 
@@ -77,23 +79,20 @@ class FixWords {
 
 }  // namespace
 
-std::string WriteFixPlan(const SettingsFixPlan& plan, const CheckFacts& facts, ReportLanguage language,
-                         std::size_t mostChanges) {
-  const FixWords words(facts, language);
-  if (plan.blocked != FixBlock::None) return words.Blocked(plan);
-  if (!plan.ChangesAnything()) return {};
-  std::string text = words.Heading() + "\n";
-  // Shown in the order of the lines, as the user reads the file (made in
-  // steps, they were listed step by step); a line's changes as made.
-  const std::size_t shown = std::min(plan.changes.size(), mostChanges);
+namespace {
+
+// At most `most` changes, in the order of the lines, as the user reads the
+// file (made in steps, they were listed step by step); a line's changes as
+// made.
+std::vector<std::string> ChangesInLineOrder(const SettingsFixPlan& plan, const FixWords& words, std::size_t most) {
+  std::vector<std::string> said;
+  const std::size_t shown = std::min(plan.changes.size(), most);
   std::size_t line = 0;
-  std::size_t listed = 0;
-  while (listed < shown) {
+  while (said.size() < shown) {
     std::size_t next = SIZE_MAX;
     for (const FixChange& change : plan.changes) {
-      if (change.line == line && listed < shown) {
-        text += "  " + words.Change(change) + "\n";
-        ++listed;
+      if (change.line == line && said.size() < shown) {
+        said.push_back(words.Change(change));
       } else if (change.line > line) {
         next = std::min(next, change.line);
       }
@@ -101,14 +100,38 @@ std::string WriteFixPlan(const SettingsFixPlan& plan, const CheckFacts& facts, R
     if (next == SIZE_MAX) break;
     line = next;
   }
-  if (shown < plan.changes.size()) text += "  " + words.More(plan.changes.size() - shown) + "\n";
+  return said;
+}
+
+}  // namespace
+
+std::string WriteFixPlan(const SettingsFixPlan& plan, const CheckFacts& facts, ReportLanguage language,
+                         std::size_t mostChanges) {
+  const FixWords words(facts, language);
+  if (plan.blocked != FixBlock::None) return words.Blocked(plan);
+  if (!plan.ChangesAnything()) return {};
+  std::string text = words.Heading() + "\n";
+  for (const std::string& change : ChangesInLineOrder(plan, words, mostChanges)) text += "  " + change + "\n";
+  if (mostChanges < plan.changes.size()) text += "  " + words.More(plan.changes.size() - mostChanges) + "\n";
   return text;
 }
 
-std::string WriteRenamePlan(std::string_view lookAlike, const CheckFacts& facts, ReportLanguage language) {
+std::string WriteFixChanges(const SettingsFixPlan& plan, const CheckFacts& facts, ReportLanguage language) {
+  std::string text;
+  for (const std::string& change : ChangesInLineOrder(plan, FixWords(facts, language), SIZE_MAX)) {
+    text += (text.empty() ? "" : "\n") + change;
+  }
+  return text;
+}
+
+std::string WriteRenameChange(std::string_view lookAlike, const CheckFacts& facts, ReportLanguage language) {
   const Words words(language, facts.dllFileName);
-  return words.Say<Message::FixHeading>() + "\n  " +
-         words.Say<Message::FixRenameFile>(Text{words.Say<Message::Quoted>(Text{lookAlike})}) + "\n";
+  return words.Say<Message::FixRenameFile>(Text{words.Say<Message::Quoted>(Text{lookAlike})});
+}
+
+std::string WriteRenamePlan(std::string_view lookAlike, const CheckFacts& facts, ReportLanguage language) {
+  return Words(language, facts.dllFileName).Say<Message::FixHeading>() + "\n  " +
+         WriteRenameChange(lookAlike, facts, language) + "\n";
 }
 
 std::string FixNoteText(FixNote note, const CheckFacts& facts, ReportLanguage language) {
@@ -116,8 +139,6 @@ std::string FixNoteText(FixNote note, const CheckFacts& facts, ReportLanguage la
   switch (note) {
     case FixNote::HowTo:
       return words.Say<Message::FixHowTo>();
-    case FixNote::Question:
-      return words.Say<Message::FixQuestion>();
     case FixNote::DryRun:
       return words.Say<Message::FixDryRun>();
     case FixNote::FileNow:

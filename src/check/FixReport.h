@@ -17,13 +17,17 @@
 std::string WriteFixPlan(const SettingsFixPlan& plan, const CheckFacts& facts, ReportLanguage language,
                          std::size_t mostChanges);
 
+// The changes alone, one a line, all of them: what the window lists beside
+// its button.
+std::string WriteFixChanges(const SettingsFixPlan& plan, const CheckFacts& facts, ReportLanguage language);
+
 // The change list of the other correction: a file the user took for the
 // settings file (`lookAlike`, its name in UTF-8) is given the settings file's name.
 std::string WriteRenamePlan(std::string_view lookAlike, const CheckFacts& facts, ReportLanguage language);
+std::string WriteRenameChange(std::string_view lookAlike, const CheckFacts& facts, ReportLanguage language);
 
 enum class FixNote {
   HowTo,     // how to have the corrections made (the report on standard output)
-  Question,  // the message box's question
   DryRun,    // nothing was written
   FileNow,   // the heading of the report on the corrected file
 };

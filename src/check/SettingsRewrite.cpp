@@ -10,6 +10,7 @@
 #include "Handle.h"
 #include "Paths.h"
 #include "Text.h"
+#include "WideDecimal.h"
 
 namespace {
 
@@ -131,7 +132,7 @@ RewriteOutcome WriteBeside(const std::wstring& path, const BY_HANDLE_FILE_INFORM
                                                                    : FILE_ATTRIBUTE_NORMAL;
   FileHandle file;
   for (int number = 1; number <= MostBackupNumber && !file.Valid(); ++number) {
-    newPath = path + L".new" + (number > 1 ? NumberSuffix(number) : std::wstring());
+    newPath = path + L".new" + (number > 1 ? WideDecimal(static_cast<std::uint32_t>(number)) : std::wstring());
     file = FileHandle(CreateFileW(newPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, attributes, nullptr));
     const DWORD error = GetLastError();
     if (!file.Valid() && error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) {

@@ -1,24 +1,28 @@
 // TollimerCheck.exe correcting files on disk, run as a child process: the
 // corrected bytes and the backup, and every failure of the write leaving the
 // original as it was (a read-only file, a file another program holds open,
-// a file changed between the check's reading and its writing). The message
-// box is answered from here, as a user would. (A file locked without
+// a file changed between the check's reading and its writing). The window's
+// fix button is pressed from here, as a user would. (A file locked without
 // sharing is not even read: check_program_test.)
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <fstream>
-#include <functional>
 #include <set>
 #include <sstream>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "CheckRun.h"
 #include "ChildProcess.h"
+#include "FolderTree.h"
+#include "ReportWindowIds.h"
+#include "RunningProgram.h"
 #include "TempFolder.h"
+#include "UserActions.h"
+#include "WindowFinder.h"
 
 namespace {
 
@@ -123,91 +127,67 @@ TEST_F(CheckFix, FileHeldOpenByAnotherProgram_IsLeftAsItWasAndExitsThree) {
   EXPECT_EQ(Names(), untouched_);
 }
 
-// Answers the program's message boxes from a thread of the test: the first
-// one that asks (Yes / No) after `beforeYes` ran, every later one with OK.
-class MessageBoxAnswerer {
- public:
-  explicit MessageBoxAnswerer(std::function<void()> beforeYes) : beforeYes_(std::move(beforeYes)) {
-    // Wine starts its desktop process for the first program that needs one,
-    // and it inherits that program's handles: started by the check, it would
-    // hold the check's output pipe open for good. So the test starts it.
-    GetDesktopWindow();
-    thread_ = CreateThread(nullptr, 0, &MessageBoxAnswerer::Run, this, 0, nullptr);
-  }
-  ~MessageBoxAnswerer() {
-    done_ = true;
-    WaitForSingleObject(thread_, INFINITE);
-    CloseHandle(thread_);
-  }
-  const std::string& Question() const { return question_; }
-  int Answered() const { return answered_; }
-
- private:
-  static BOOL CALLBACK CollectText(HWND child, LPARAM text) {
-    char buffer[4096] = {};
-    GetWindowTextA(child, buffer, sizeof buffer);
-    *reinterpret_cast<std::string*>(text) += std::string(buffer) + "\n";
-    return TRUE;
-  }
-
-  // Each box is answered once, by its handle: a box still on the screen
-  // while its answer is on its way is not a new one.
-  static DWORD WINAPI Run(void* self) {
-    auto& answerer = *static_cast<MessageBoxAnswerer*>(self);
-    std::set<HWND> answered;
-    while (!answerer.done_) {
-      const HWND box = FindWindowA("#32770", nullptr);
-      char title[256] = {};
-      if (box != nullptr && answered.count(box) == 0 && GetWindowTextA(box, title, sizeof title) > 0 &&
-          std::string(title).find("settings check") != std::string::npos) {
-        answered.insert(box);
-        if (GetDlgItem(box, IDYES) != nullptr) {
-          EnumChildWindows(box, &MessageBoxAnswerer::CollectText, reinterpret_cast<LPARAM>(&answerer.question_));
-          answerer.beforeYes_();
-          PostMessageA(box, WM_COMMAND, IDYES, 0);
-        } else {
-          PostMessageA(box, WM_COMMAND, IDOK, 0);
-        }
-        ++answerer.answered_;
-      }
-      Sleep(100);
+// The window, read and pressed from here as a user would: each window
+// counted once, by its handle; every wait for a state.
+class CheckFixWindow : public CheckFix {
+ protected:
+  HWND Start() {
+    if (!check_.Start(TestProgramFolder() + L"\\TollimerCheck.exe", L"--lang en \"" + Widen(Settings()) + L"\"")) {
+      ADD_FAILURE() << "TollimerCheck.exe did not start, error " << check_.StartError();
+      return nullptr;
     }
-    return 0;
+    windows_.emplace(check_.Id());
+    return windows_->WaitFor(L"#32770", L"Tollimer");
+  }
+  std::wstring Text(HWND window, int id) const { return TextOf(GetDlgItem(window, id)); }
+  // Presses the fix button and waits until the window shows what followed.
+  bool Correct(HWND window) {
+    const std::wstring before = Text(window, ReportVerdictId);
+    Click(GetDlgItem(window, ReportFixId));
+    return WaitUntil(
+        [&] { return Text(window, ReportVerdictId) != before && IsWindowEnabled(GetDlgItem(window, ReportCloseId)); },
+        30'000);
+  }
+  std::optional<DWORD> Close(HWND window) {
+    Click(GetDlgItem(window, ReportCloseId));
+    return check_.WaitForExit();
   }
 
-  std::function<void()> beforeYes_;
-  std::string question_;
-  std::atomic<int> answered_{0};
-  std::atomic<bool> done_{false};
-  HANDLE thread_ = nullptr;
+  RunningProgram check_;
+  std::optional<ProcessWindows> windows_;
 };
 
-TEST_F(CheckFix, MessageBoxAnsweredYes_CorrectsTheFile) {
+TEST_F(CheckFixWindow, FixButton_CorrectsTheFileAndShowsTheResultInTheSameWindow) {
   folder_.Write("Tollimer.ini", Broken);
-  ProgramRun run;
-  std::string question;
-  {
-    MessageBoxAnswerer answerer([] {});
-    run = RunCheck(Arguments("--lang en"));
-    question = answerer.Question();
-  }
-  EXPECT_EQ(run.exitCode, 0u) << question;
-  EXPECT_NE(question.find("Line 2: \"IntervalMinute\" becomes InterbalMinute."), std::string::npos) << question;
-  EXPECT_NE(question.find("Correct the file now?"), std::string::npos) << question;
+  const HWND window = Start();
+  ASSERT_NE(window, nullptr);
+  EXPECT_EQ(Text(window, ReportVerdictId), L"The settings file has 4 problems that TollimerCheck can correct.");
+  EXPECT_NE(Text(window, ReportChangesId).find(L"Line 2: \"IntervalMinute\" becomes InterbalMinute."), std::wstring::npos);
+  ASSERT_TRUE(Correct(window));
+  EXPECT_EQ(Text(window, ReportVerdictId), L"The file is corrected: restart Becky! to have it read now.");
+  EXPECT_NE(Text(window, ReportDetailsId).find(L"The original is kept as " + Widen(Settings()) + L".bak"),
+            std::wstring::npos);
+  EXPECT_FALSE(IsWindowVisible(GetDlgItem(window, ReportFixId)));  // nothing more to correct
+  windows_->Look();
+  EXPECT_EQ(windows_->Seen(), 1u);
+  EXPECT_EQ(Close(window), 0u);
   EXPECT_EQ(Read(Settings()), Corrected);
+  EXPECT_EQ(Read(Settings() + ".bak"), Broken);
 }
 
-TEST_F(CheckFix, FileChangedBetweenReadingAndWriting_IsNotOverwritten) {
+TEST_F(CheckFixWindow, FileChangedWhileTheWindowWasOpen_IsNotOverwritten) {
   folder_.Write("Tollimer.ini", Broken);
+  const HWND window = Start();
+  ASSERT_NE(window, nullptr);
+  // The user edits the file while the window is still open.
   constexpr char edited[] = "[Env]\r\nInterbalMinute=20\r\n";
-  ProgramRun run;
-  {
-    // The user edits the file while the question is still open.
-    MessageBoxAnswerer answerer([&] { folder_.Write("Tollimer.ini", edited); });
-    run = RunCheck(Arguments("--lang en"));
-    EXPECT_EQ(answerer.Answered(), 2);  // the question, then the outcome
-  }
-  EXPECT_EQ(run.exitCode, 3u);
+  folder_.Write("Tollimer.ini", edited);
+  ASSERT_TRUE(Correct(window));
+  EXPECT_EQ(Text(window, ReportVerdictId), L"The file was not corrected; it is as it was.");
+  EXPECT_NE(Text(window, ReportDetailsId).find(L"it changed after TollimerCheck had read it"), std::wstring::npos);
+  windows_->Look();
+  EXPECT_EQ(windows_->Seen(), 1u);
+  EXPECT_EQ(Close(window), 3u);
   EXPECT_EQ(Read(Settings()), edited);
   EXPECT_EQ(Names(), untouched_);
 }

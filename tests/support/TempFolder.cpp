@@ -37,9 +37,15 @@ TempFolder::TempFolder(std::string_view purpose, std::string_view inner) {
   static int instances = 0;
   char temp[MAX_PATH];
   if (GetTempPathA(MAX_PATH, temp) == 0) throw std::runtime_error("no temporary directory");
-  root_ = std::string(temp) + "tollimer-" + std::string(purpose) + "-" + std::to_string(GetCurrentProcessId()) + "-" +
-          std::to_string(++instances);
-  if (!CreateDirectoryA(root_.c_str(), nullptr)) throw std::runtime_error("cannot create " + root_);
+  const std::string stem =
+      std::string(temp) + "tollimer-" + std::string(purpose) + "-" + std::to_string(GetCurrentProcessId()) + "-";
+  // A test program ended before it could clean up (by a time limit) leaves
+  // its folder, and a later program may get its process id: the next name.
+  for (;;) {
+    root_ = stem + std::to_string(++instances);
+    if (CreateDirectoryA(root_.c_str(), nullptr)) break;
+    if (GetLastError() != ERROR_ALREADY_EXISTS) throw std::runtime_error("cannot create " + root_);
+  }
   path_ = inner.empty() ? root_ : root_ + "\\" + std::string(inner);
   if (!inner.empty() && !CreateDirectoryA(path_.c_str(), nullptr)) throw std::runtime_error("cannot create " + path_);
 }

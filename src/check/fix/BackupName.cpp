@@ -1,13 +1,9 @@
 #include "BackupName.h"
 
-std::wstring NumberSuffix(int number) {
-  std::wstring digits;
-  for (; number > 0; number /= 10) digits.insert(digits.begin(), static_cast<wchar_t>(L'0' + number % 10));
-  return digits;
-}
+#include "WideDecimal.h"
 
 std::wstring BackupName(std::wstring_view fileName, int number) {
   std::wstring name(fileName);
-  if (number > 1) name += L"." + NumberSuffix(number);
+  if (number > 1) name += L"." + WideDecimal(static_cast<std::uint32_t>(number));
   return name + L".bak";
 }

@@ -11,7 +11,3 @@ inline constexpr int MostBackupNumber = 999;
 
 // `number` from 1 to MostBackupNumber.
 std::wstring BackupName(std::wstring_view fileName, int number);
-
-// "12" for 12 (without std::to_wstring, whose formatting would bring a
-// printf of its own into the program).
-std::wstring NumberSuffix(int number);

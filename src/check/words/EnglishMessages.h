@@ -220,9 +220,8 @@ inline constexpr Catalogue EnglishMessages{{
      "{check} cannot save this file as ANSI text: its bytes are no proper UTF-16 text (an odd number of bytes, or "
      "NUL characters)."},
     {Message::FixHowTo,
-     "To make these corrections, run {check} --fix, or double-click {check} and answer Yes. The original is kept "
-     "beside the file."},
-    {Message::FixQuestion, "Correct the file now? The original is kept beside it as a backup."},
+     "To make these corrections, run {check} --fix, or double-click {check} and press \"Correct the file\". The "
+     "original is kept beside the file."},
     {Message::FixDryRun, "Nothing was written (--dry-run)."},
     {Message::FixWritten, "The file is corrected. The original is kept as {path}."},
     {Message::FixFileNow, "The corrected file, read again as {product} reads it:"},
@@ -275,6 +274,33 @@ inline constexpr Catalogue EnglishMessages{{
     {Message::ErrorOptionWithoutValue, "{check}: {option} needs a value"},
     {Message::InternalFailure,
      "Stopped: out of memory, or an internal error. Run the settings check again to see the state of the file."},
+    {Message::WindowFixButton, "&Correct the file"},
+    {Message::WindowCloseButton, "Close"},
+    {Message::WindowDetailsLabel, "The whole &report:"},
+    {Message::WindowChangesLabel, "Correcting the file changes this:"},
+    {Message::WindowFixing, "Correcting the file..."},
+    {Message::VerdictAllWell, "All is well: {product} uses both values as the file gives them."},
+    {Message::VerdictCorrectableOne, "The settings file has a problem that {check} can correct."},
+    {Message::VerdictCorrectableMany, "The settings file has {count} problems that {check} can correct."},
+    {Message::VerdictNeedsLook, "Something in the settings file needs a look."},
+    {Message::VerdictNoFile, "There is no settings file: {product} uses its defaults."},
+    {Message::VerdictLookAlike, "The settings file has another name, so {product} does not read it."},
+    {Message::VerdictHeldOpen, "Another program holds the settings file open, so {product} cannot read it."},
+    {Message::VerdictNoDll, "There is no {dll} in this folder, so nothing reads this file."},
+    {Message::VerdictOtherFile, "{dll} reads another file, not this one."},
+    {Message::VerdictPathTooLong, "The folder's path is too long: {product} reads no settings file here."},
+    {Message::VerdictNotInCodePage,
+     "The folder's path holds characters the system's code page lacks: {product} reads no settings file here."},
+    {Message::VerdictNotHostFolder, "{host} does not read this file: this is not its {plugins} folder."},
+    {Message::VerdictCorrected, "The file is corrected: restart {host} to have it read now."},
+    {Message::VerdictNotCorrected, "The file was not corrected; it is as it was."},
+    {Message::VerdictElevationDeclined,
+     "The file was not corrected: the correction was not allowed to run as administrator. It is as it was."},
+    {Message::VerdictElevationFailed,
+     "The file was not corrected: the correction could not run as administrator ({error_text}, error {error_code})."},
+    {Message::VerdictElevatedCheckFailed,
+     "The correction run as administrator did not finish: look at the file again before you use it."},
+    {Message::WindowElevatedReport, "The correction, run as administrator, reported:"},
     {Message::Usage,
      "Usage: {check} [options] [file]\n"
      "Shows what {dll} will read from its settings file, and why.\n"
@@ -295,8 +321,8 @@ inline constexpr Catalogue EnglishMessages{{
      "--help\n"
      "    this text\n"
      "\n"
-     "Double-clicked, {check} shows its report and, when it can correct\n"
-     "the file, asks whether to.\n"
+     "Double-clicked, {check} shows its report in a window, with a button\n"
+     "that corrects the file when it can.\n"
      "\n"
      "Exit status:\n"
      "    0  both values come from the file as written (after the corrections)\n"

@@ -239,9 +239,8 @@ inline constexpr Catalogue JapaneseMessages{{
      "ファイルの内容が正しい UTF-16 のテキストではない（バイト数が奇数か、NUL 文字を含む）ため、{check} は"
      "このファイルを ANSI で保存し直せません。"},
     {Message::FixHowTo,
-     "この修正を行うには、{check} --fix を実行するか、{check} をダブルクリックして「はい」を選んでください。"
-     "元のファイルは同じフォルダーに残します。"},
-    {Message::FixQuestion, "今すぐファイルを修正しますか。元のファイルは、バックアップとして同じフォルダーに残します。"},
+     "この修正を行うには、{check} --fix を実行するか、{check} をダブルクリックして［ファイルを修正する］を"
+     "押してください。元のファイルは同じフォルダーに残します。"},
     {Message::FixDryRun, "--dry-run のため、何も書き込んでいません。"},
     {Message::FixWritten, "ファイルを修正しました。元のファイルは {path} として残してあります。"},
     {Message::FixFileNow, "修正したファイルを、{product} と同じ方法で読み直した結果:"},
@@ -295,6 +294,34 @@ inline constexpr Catalogue JapaneseMessages{{
     {Message::InternalFailure,
      "処理を中断しました（メモリー不足または内部エラー）。ファイルの状態を確かめるには、設定チェックをもう一度"
      "実行してください。"},
+    {Message::WindowFixButton, "ファイルを修正する(&C)"},
+    {Message::WindowCloseButton, "閉じる"},
+    {Message::WindowDetailsLabel, "チェック結果の全文(&R):"},
+    {Message::WindowChangesLabel, "修正すると、次のように変わります:"},
+    {Message::WindowFixing, "ファイルを修正しています…"},
+    {Message::VerdictAllWell, "問題はありません。{product} はどちらの値もファイルに書かれたとおりに使います。"},
+    {Message::VerdictCorrectableOne, "設定ファイルに、{check} で修正できる問題が 1 件あります。"},
+    {Message::VerdictCorrectableMany, "設定ファイルに、{check} で修正できる問題が {count} 件あります。"},
+    {Message::VerdictNeedsLook, "設定ファイルに、確認が必要な点があります。"},
+    {Message::VerdictNoFile, "設定ファイルがないため、{product} は既定値を使います。"},
+    {Message::VerdictLookAlike, "設定ファイルの名前が違うため、{product} はこのファイルを読み込みません。"},
+    {Message::VerdictHeldOpen, "別のプログラムが設定ファイルを開いているため、{product} は読み込めません。"},
+    {Message::VerdictNoDll, "このフォルダーには {dll} がないため、このファイルを読み込むものはありません。"},
+    {Message::VerdictOtherFile, "{dll} が読み込むのは、このファイルではなく別のファイルです。"},
+    {Message::VerdictPathTooLong, "フォルダーのパスが長すぎるため、{product} はここでは設定ファイルを読み込みません。"},
+    {Message::VerdictNotInCodePage,
+     "フォルダーのパスにシステムのコード ページにない文字があるため、{product} はここでは設定ファイルを読み込みません。"},
+    {Message::VerdictNotHostFolder,
+     "ここは {host} の {plugins} フォルダーではないため、{host} はこのファイルを読み込みません。"},
+    {Message::VerdictCorrected, "ファイルを修正しました。すぐに反映させるには、{host} を再起動してください。"},
+    {Message::VerdictNotCorrected, "ファイルは修正していません（元のままです）。"},
+    {Message::VerdictElevationDeclined,
+     "管理者として実行することが許可されなかったため、ファイルは修正していません（元のままです）。"},
+    {Message::VerdictElevationFailed,
+     "管理者として実行できなかったため、ファイルは修正していません（{error_text}、エラー {error_code}）。"},
+    {Message::VerdictElevatedCheckFailed,
+     "管理者として実行した修正が最後まで終わりませんでした。使う前に、もう一度ファイルを確認してください。"},
+    {Message::WindowElevatedReport, "管理者として実行した修正の結果:"},
     {Message::Usage,
      "使い方: {check} [オプション] [ファイル]\n"
      "{dll} が設定ファイルから何を読み取るかを、その理由とともに表示します。\n"
@@ -315,8 +342,8 @@ inline constexpr Catalogue JapaneseMessages{{
      "--help\n"
      "    この説明を表示します。\n"
      "\n"
-     "ダブルクリックで起動すると、結果を表示し、修正できる点があれば、\n"
-     "修正するかどうかを確認します。\n"
+     "ダブルクリックで起動すると、結果をウィンドウに表示します。修正できる\n"
+     "点があれば、［ファイルを修正する］ボタンで修正できます。\n"
      "\n"
      "終了コード:\n"
      "    0  どちらの値もファイルに書かれたとおり（修正後を含む）で、\n"
