@@ -8,9 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <set>
-#include <sstream>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -25,13 +23,6 @@
 #include "WindowFinder.h"
 
 namespace {
-
-std::string Read(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << file.rdbuf();
-  return bytes.str();
-}
 
 constexpr char Broken[] = "\xEF\xBB\xBF[Env]\r\nIntervalMinute=15 min\r\nConnectWaitMilliSecond=1,500\r\n";
 constexpr char Corrected[] = "[Env]\r\nInterbalMinute=15\r\nConnectWaitMilliSecond=1500\r\n";
@@ -63,8 +54,8 @@ TEST_F(CheckFix, Fix_CorrectsTheLinesKeepsTheOriginalAndReportsTheNewValues) {
   folder_.Write("Tollimer.ini", Broken);
   const ProgramRun run = RunCheck(Arguments("--print --lang en --fix"));
   EXPECT_EQ(run.exitCode, 0u) << run.output;
-  EXPECT_EQ(Read(Settings()), Corrected);
-  EXPECT_EQ(Read(Settings() + ".bak"), Broken);
+  EXPECT_EQ(ReadBytes(Settings()), Corrected);
+  EXPECT_EQ(ReadBytes(Settings() + ".bak"), Broken);
   EXPECT_TRUE(Says(run, "Line 2: \"IntervalMinute\" becomes InterbalMinute.")) << run.output;
   EXPECT_TRUE(Says(run, "The original is kept as " + Settings() + ".bak")) << run.output;
   EXPECT_TRUE(Says(run, "InterbalMinute = 15 (line 2)")) << run.output;
@@ -78,7 +69,7 @@ TEST_F(CheckFix, FixOfAUtf16File_SavesItAsAnsi) {
   folder_.Write("Tollimer.ini", utf16);
   const ProgramRun run = RunCheck(Arguments("--print --lang en --fix"));
   EXPECT_EQ(run.exitCode, 0u) << run.output;
-  EXPECT_EQ(Read(Settings()), "[Env]\r\nInterbalMinute=3\r\nConnectWaitMilliSecond=1500");
+  EXPECT_EQ(ReadBytes(Settings()), "[Env]\r\nInterbalMinute=3\r\nConnectWaitMilliSecond=1500");
   EXPECT_TRUE(Says(run, "InterbalMinute = 3 (line 2)")) << run.output;
 }
 
@@ -88,7 +79,7 @@ TEST_F(CheckFix, DryRun_ShowsTheChangesAndWritesNothing) {
   EXPECT_EQ(run.exitCode, 1u) << run.output;
   EXPECT_TRUE(Says(run, "the value \"1,500\" becomes 1500")) << run.output;
   EXPECT_TRUE(Says(run, "Nothing was written")) << run.output;
-  EXPECT_EQ(Read(Settings()), Broken);
+  EXPECT_EQ(ReadBytes(Settings()), Broken);
   EXPECT_EQ(Names(), untouched_);
 }
 
@@ -97,8 +88,8 @@ TEST_F(CheckFix, BackupNameTaken_KeepsTheOriginalUnderANumberedName) {
   folder_.Write("Tollimer.ini.bak", "an earlier backup");
   const ProgramRun run = RunCheck(Arguments("--print --lang ja --fix"));
   EXPECT_EQ(run.exitCode, 0u) << run.output;
-  EXPECT_EQ(Read(Settings() + ".bak"), "an earlier backup");
-  EXPECT_EQ(Read(Settings() + ".2.bak"), Broken);
+  EXPECT_EQ(ReadBytes(Settings() + ".bak"), "an earlier backup");
+  EXPECT_EQ(ReadBytes(Settings() + ".2.bak"), Broken);
   EXPECT_TRUE(Says(run, Settings() + ".2.bak として残してあります")) << run.output;
 }
 
@@ -109,7 +100,7 @@ TEST_F(CheckFix, ReadOnlyFile_IsLeftAsItWasAndExitsThree) {
   SetFileAttributesA(Settings().c_str(), FILE_ATTRIBUTE_NORMAL);
   EXPECT_EQ(run.exitCode, 3u) << run.output;
   EXPECT_TRUE(Says(run, "The file was not corrected and is as it was: it is read-only.")) << run.output;
-  EXPECT_EQ(Read(Settings()), Broken);
+  EXPECT_EQ(ReadBytes(Settings()), Broken);
   EXPECT_EQ(Names(), untouched_);
 }
 
@@ -123,7 +114,7 @@ TEST_F(CheckFix, FileHeldOpenByAnotherProgram_IsLeftAsItWasAndExitsThree) {
   CloseHandle(editor);
   EXPECT_EQ(run.exitCode, 3u) << run.output;
   EXPECT_TRUE(Says(run, "The file was not corrected and is as it was: another program holds it open")) << run.output;
-  EXPECT_EQ(Read(Settings()), Broken);
+  EXPECT_EQ(ReadBytes(Settings()), Broken);
   EXPECT_EQ(Names(), untouched_);
 }
 
@@ -171,8 +162,8 @@ TEST_F(CheckFixWindow, FixButton_CorrectsTheFileAndShowsTheResultInTheSameWindow
   windows_->Look();
   EXPECT_EQ(windows_->Seen(), 1u);
   EXPECT_EQ(Close(window), 0u);
-  EXPECT_EQ(Read(Settings()), Corrected);
-  EXPECT_EQ(Read(Settings() + ".bak"), Broken);
+  EXPECT_EQ(ReadBytes(Settings()), Corrected);
+  EXPECT_EQ(ReadBytes(Settings() + ".bak"), Broken);
 }
 
 TEST_F(CheckFixWindow, FileChangedWhileTheWindowWasOpen_IsNotOverwritten) {
@@ -188,7 +179,7 @@ TEST_F(CheckFixWindow, FileChangedWhileTheWindowWasOpen_IsNotOverwritten) {
   windows_->Look();
   EXPECT_EQ(windows_->Seen(), 1u);
   EXPECT_EQ(Close(window), 3u);
-  EXPECT_EQ(Read(Settings()), edited);
+  EXPECT_EQ(ReadBytes(Settings()), edited);
   EXPECT_EQ(Names(), untouched_);
 }
 

@@ -6,8 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <string_view>
 
@@ -15,13 +13,6 @@
 #include "TempFolder.h"
 
 namespace {
-
-std::string Read(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << file.rdbuf();
-  return bytes.str();
-}
 
 std::string ShiftJisOf(std::string_view utf8) {
   const int wideLength = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
@@ -54,8 +45,8 @@ TEST_F(CheckOnJapaneseWindows, ShiftJisFile_IsCorrectedAsMeantAndReportedInJapan
   folder_.Write("Tollimer.ini", ShiftJisOf(Written));
   const ProgramRun run = Fix();
   EXPECT_EQ(run.exitCode, 0u) << run.output;
-  EXPECT_EQ(Read(Settings()), ShiftJisOf(Corrected));
-  EXPECT_EQ(Read(Settings() + ".bak"), ShiftJisOf(Written));
+  EXPECT_EQ(ReadBytes(Settings()), ShiftJisOf(Corrected));
+  EXPECT_EQ(ReadBytes(Settings() + ".bak"), ShiftJisOf(Written));
   for (const char* said : {"1 行目: 「［Env］」に全角の「［」、全角の「］」が含まれています。",
                            "3 行目: 値「2秒」をミリ秒に換算して、2000 に直します。",
                            "4 行目: 「#InterbalMinute=1」の先頭に「;」を付けて、コメントにします。",
@@ -68,7 +59,7 @@ TEST_F(CheckOnJapaneseWindows, Utf8File_IsReadAsUtf8AndKeptSo) {
   folder_.Write("Tollimer.ini", Written);
   const ProgramRun run = Fix();
   EXPECT_EQ(run.exitCode, 0u) << run.output;
-  EXPECT_EQ(Read(Settings()), Corrected);
+  EXPECT_EQ(ReadBytes(Settings()), Corrected);
   EXPECT_TRUE(Says(run, "2 行目: 値「10分 ; 10分ごとに切り替え」を 10 に直し、注記「; 10分ごとに切り替え」は")) << run.output;
 }
 

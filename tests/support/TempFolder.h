@@ -4,6 +4,9 @@
 #include <string>
 #include <string_view>
 
+// The whole content of the file at `path`; "" when it cannot be read.
+std::string ReadBytes(const std::string& path);
+
 class TempFolder {
  public:
   // Creates <temp>\tollimer-<purpose>-<process>-<n>, and inside it the
