@@ -125,8 +125,8 @@ void FolderTree::HardLink(std::wstring_view relative, std::wstring_view existing
   }
 }
 
-std::optional<std::string> FolderTree::Read(std::wstring_view relative) const {
-  const HANDLE file = CreateFileW(Extended(relative).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+std::optional<std::string> ReadFileBytes(const std::wstring& path) {
+  const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return std::nullopt;
   std::string bytes;
@@ -136,6 +136,8 @@ std::optional<std::string> FolderTree::Read(std::wstring_view relative) const {
   CloseHandle(file);
   return bytes;
 }
+
+std::optional<std::string> FolderTree::Read(std::wstring_view relative) const { return ReadFileBytes(Extended(relative)); }
 
 std::map<std::wstring, std::string> FolderTree::Snapshot() const {
   std::map<std::wstring, std::string> files;

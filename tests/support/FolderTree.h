@@ -12,6 +12,9 @@
 std::wstring Widen(std::string_view ansi);
 // UTF-16 as UTF-8, for messages.
 std::string Utf8(std::wstring_view wide);
+// The whole content of the file at `path` (any length); none when it
+// cannot be read.
+std::optional<std::string> ReadFileBytes(const std::wstring& path);
 
 class FolderTree {
  public:

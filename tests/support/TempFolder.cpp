@@ -4,6 +4,8 @@
 
 #include <stdexcept>
 
+#include "FolderTree.h"
+
 namespace {
 
 // Removes a folder and what it holds, as far as it can: a test may have left
@@ -50,17 +52,7 @@ TempFolder::TempFolder(std::string_view purpose, std::string_view inner) {
   if (!inner.empty() && !CreateDirectoryA(path_.c_str(), nullptr)) throw std::runtime_error("cannot create " + path_);
 }
 
-std::string ReadBytes(const std::string& path) {
-  const HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return {};
-  std::string bytes;
-  char buffer[65536];
-  DWORD read = 0;
-  while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0) bytes.append(buffer, read);
-  CloseHandle(file);
-  return bytes;
-}
+std::string ReadBytes(const std::string& path) { return ReadFileBytes(Widen(path)).value_or(""); }
 
 TempFolder::~TempFolder() {
   wchar_t wide[MAX_PATH] = {};
