@@ -76,6 +76,13 @@ std::optional<std::wstring> LinkTarget(const std::wstring& path, HANDLE held, DW
   return real;
 }
 
+// The file held with `access`, sharing reading alone: no other program may
+// write, rename or delete it meanwhile.
+HANDLE OpenHeld(const std::wstring& path, DWORD access) {
+  return CreateFileW(path.c_str(), access, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                     FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+}
+
 // Whether the held file holds exactly `checked`.
 bool Holds(HANDLE file, std::string_view checked) {
   LARGE_INTEGER size;
@@ -171,10 +178,9 @@ RewriteOutcome RewriteSettingsFile(const std::wstring& path, std::string_view ch
   if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) return Failed(RewriteFailure::BecameFolder);
   if ((attributes & FILE_ATTRIBUTE_READONLY) != 0) return Failed(RewriteFailure::ReadOnly);
 
-  // Held against writers, renamers and deleters until the new file is in
-  // place; the link itself, should the name be one.
-  const FileHandle held(CreateFileW(target.c_str(), GENERIC_READ | DELETE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                    FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+  // Held against writers, renamers and deleters while the new file is
+  // made; the link itself, should the name be one. Readers may still read it.
+  FileHandle held(OpenHeld(target, GENERIC_READ));
   if (!held.Valid()) return OpenFailed(GetLastError());
   BY_HANDLE_FILE_INFORMATION information;
   if (!GetFileInformationByHandle(held.Get(), &information)) return Failed(RewriteFailure::CannotOpen, GetLastError());
@@ -197,6 +203,25 @@ RewriteOutcome RewriteSettingsFile(const std::wstring& path, std::string_view ch
   if (outcome.failure != RewriteFailure::None) {
     if (!newPath.empty()) DeleteFileW(newPath.c_str());
     return outcome;
+  }
+  // To rename it, the file is held with DELETE access as well, which keeps
+  // out every reader that does not share deleting (the plug-in among them):
+  // only for the renames, not for the write and flush above. In the moment
+  // between the two holds another program may take it; the content, and
+  // that it is the same file, are compared again.
+  held.Close();
+  held = FileHandle(OpenHeld(target, GENERIC_READ | DELETE));
+  if (!held.Valid()) {
+    const DWORD error = GetLastError();
+    DeleteFileW(newPath.c_str());
+    return OpenFailed(error);
+  }
+  BY_HANDLE_FILE_INFORMATION again;
+  if (!GetFileInformationByHandle(held.Get(), &again) || again.nFileIndexHigh != information.nFileIndexHigh ||
+      again.nFileIndexLow != information.nFileIndexLow ||
+      again.dwVolumeSerialNumber != information.dwVolumeSerialNumber || !Holds(held.Get(), checked)) {
+    DeleteFileW(newPath.c_str());
+    return Failed(RewriteFailure::ChangedSinceCheck);
   }
   look(RewriteStep::BeforeBackup);
 

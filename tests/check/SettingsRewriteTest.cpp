@@ -40,7 +40,8 @@ class SettingsRewrite : public testing::TestWithParam<WriteCase> {
 };
 
 // Another program's open of the held file for writing, deleting or renaming:
-// each must be refused while the writer holds it.
+// each must be refused while the writer holds it; a reader that shares
+// reading alone, as the plug-in does at Becky!'s start, still reads it.
 void TryToChange(const FolderTree& tree) {
   const std::wstring path = tree.PathOf(L"PlugIns\\Tollimer.ini");
   const HANDLE writer = CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
@@ -49,6 +50,9 @@ void TryToChange(const FolderTree& tree) {
   if (writer != INVALID_HANDLE_VALUE) CloseHandle(writer);
   EXPECT_FALSE(DeleteFileW(path.c_str())) << "another program could delete the file";
   EXPECT_FALSE(MoveFileW(path.c_str(), tree.PathOf(L"PlugIns\\moved.ini").c_str())) << "it could rename it";
+  const HANDLE reader = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  EXPECT_NE(reader, INVALID_HANDLE_VALUE) << "a reader was kept out, error " << GetLastError();
+  if (reader != INVALID_HANDLE_VALUE) CloseHandle(reader);
 }
 
 const WriteCase Cases[] = {

@@ -88,7 +88,8 @@ void FolderTree::Link(std::wstring_view relative, std::wstring_view target) cons
   }
   using UnixName = char*(CDECL*)(const wchar_t*);
   const auto unixName =
-      reinterpret_cast<UnixName>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name"));
+      reinterpret_cast<UnixName>(reinterpret_cast<void (*)()>(
+        GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
   if (unixName == nullptr) Fail("cannot link", PathOf(relative));
   char* const from = unixName(PathOf(target).c_str());
   char* const to = unixName(PathOf(relative).c_str());

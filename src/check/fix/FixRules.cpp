@@ -17,6 +17,13 @@ bool Accepted(std::string_view value) { return ParseSettingsInteger(value, 0) ==
 }  // namespace
 
 const IntegerSetting* CertainKeyFor(std::string_view written) {
+  // A slip is of ASCII letters: a name holding other characters was not
+  // typed as the key (full-width letters have a rule of their own), and
+  // renaming it away could change how the rest of the file reads (its last
+  // byte that is no UTF-8 gone, the file would read as UTF-8).
+  for (const char c : written) {
+    if (static_cast<unsigned char>(c) >= 0x80) return nullptr;
+  }
   const IntegerSetting* found = nullptr;
   for (const IntegerSetting& setting : PluginSettings) {
     const std::size_t slips = Slips(written, setting.key);

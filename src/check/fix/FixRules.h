@@ -12,7 +12,8 @@
 
 // The one known key that `written` is a slip of: at most two letters
 // changed, added, dropped or swapped (case aside), while every other key is
-// farther away. Null when there is none, or more than one.
+// farther away. Null when there is none, or more than one, and for a name
+// that holds other characters than ASCII.
 const IntegerSetting* CertainKeyFor(std::string_view written);
 
 struct ValueCorrection {

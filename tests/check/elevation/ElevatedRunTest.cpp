@@ -208,7 +208,8 @@ class ElevatedCheck : public testing::Test {
   void LetTheAdministratorWrite() {
     using UnixName = char*(CDECL*)(const wchar_t*);
     const auto unixName =
-        reinterpret_cast<UnixName>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name"));
+        reinterpret_cast<UnixName>(reinterpret_cast<void (*)()>(
+        GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
     ASSERT_NE(unixName, nullptr);
     char* const unixFolder = unixName(folder_.c_str());
     ASSERT_NE(unixFolder, nullptr);

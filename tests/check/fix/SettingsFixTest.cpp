@@ -56,6 +56,7 @@ TEST(CertainKeyFor, NamesTheOneKeyASlipWasMeantAs) {
   EXPECT_EQ(CertainKeyFor("ConnectWaitMs"), nullptr);   // too far to be sure
   EXPECT_EQ(CertainKeyFor("IntrvalMinuten"), nullptr);  // three slips
   EXPECT_EQ(CertainKeyFor("Server"), nullptr);
+  EXPECT_EQ(CertainKeyFor("Connec\xD7" "aitMilliSecond"), nullptr);  // not ASCII: no slip of typing (found by the fuzz)
 }
 
 struct CorrectionCase {
