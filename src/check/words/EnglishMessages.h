@@ -129,7 +129,7 @@ inline constexpr Catalogue EnglishMessages{{
     {Message::FindNotText,
      "The file is not a text file: {text}. A settings file is plain text; perhaps another file was saved or copied "
      "under this name. Put the settings file in its place."},
-    {Message::NotTextFormat, "it begins as a {text} file does"},
+    {Message::NotTextFormat, "it begins as {text} files do"},
     {Message::NotTextControlBytes, "it is full of control characters, as binary data is"},
     {Message::FindUtf8MarkBeforeHeader,
      "Line {line}: the file starts with a UTF-8 byte-order mark (BOM), so {text} is not taken as a section header "
