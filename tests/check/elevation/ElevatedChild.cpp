@@ -41,7 +41,9 @@ BOOL CALLBACK AskWindow(HWND window, LPARAM found) {
   if (owner != answers.parent || !IsWindowVisible(window)) return TRUE;
   DWORD_PTR result = 0;
   ++answers.asked;
-  if (SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG | SMTO_BLOCK, 5000, &result)) ++answers.answered;
+  // A parent that waits without pumping never answers; one that pumps does,
+  // however late a loaded machine lets it.
+  if (SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_BLOCK, 60'000, &result)) ++answers.answered;
   if (const HWND close = GetDlgItem(window, IDCANCEL)) {
     ++answers.withCloseButton;
     if (!IsWindowEnabled(close)) ++answers.closeDisabled;

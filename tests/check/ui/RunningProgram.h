@@ -24,7 +24,7 @@ class RunningProgram {
 
   // Its exit status once it has ended, waiting at most `nativeMs` (stretched
   // for a slow machine); none while it still runs.
-  std::optional<DWORD> WaitForExit(DWORD nativeMs = 20'000);
+  std::optional<DWORD> WaitForExit(DWORD nativeMs = 60'000);
   // Ends it at once if it still runs.
   void Stop();
 

@@ -1,16 +1,18 @@
 #include "UserActions.h"
 
+#include "MachineSpeed.h"
 #include "WindowFinder.h"
+
+bool Ask(HWND window, UINT message, WPARAM wParam, LPARAM lParam, DWORD_PTR& answer) {
+  return SendMessageTimeoutW(window, message, wParam, lParam, SMTO_NORMAL, ScaledMs(60'000), &answer) != 0;
+}
 
 std::wstring TextOf(HWND window) {
   DWORD_PTR length = 0;
-  if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length)) return {};
+  if (!Ask(window, WM_GETTEXTLENGTH, 0, 0, length)) return {};
   std::wstring text(length + 1, L'\0');
   DWORD_PTR copied = 0;
-  if (!SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG,
-                           5000, &copied)) {
-    return {};
-  }
+  if (!Ask(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), copied)) return {};
   text.resize(copied);
   return text;
 }

@@ -8,6 +8,12 @@
 #include <string>
 #include <vector>
 
+// Sends `message` to a window of another process and waits for the answer
+// for as long as a loaded machine may take: a program that the machine
+// starves of time answers late, not wrong (it is not "hung" for that). False
+// when the window is gone or gives no answer within a minute.
+bool Ask(HWND window, UINT message, WPARAM wParam, LPARAM lParam, DWORD_PTR& answer);
+
 // A window's text, read across processes (WM_GETTEXT).
 std::wstring TextOf(HWND window);
 

@@ -20,7 +20,7 @@ class ProcessWindows {
   // A visible top-level window of the process whose class is `windowClass`
   // (empty: any) and whose title holds `titlePart`, once one shows, or null
   // when none has within `nativeMs`.
-  HWND WaitFor(const std::wstring& windowClass, const std::wstring& titlePart, DWORD nativeMs = 20'000);
+  HWND WaitFor(const std::wstring& windowClass, const std::wstring& titlePart, DWORD nativeMs = 60'000);
 
   // How many different visible top-level windows of the process have been
   // met so far by WaitFor and Look.
